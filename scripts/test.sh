@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the suite in a release build, the suite again under the address and
+# undefined-behaviour sanitizers, a short run of each fuzz target, and a short benchmark run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== release build and tests"
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARIVO_BENCH=ON >/dev/null
+cmake --build build/release -j "$jobs"
+ctest --test-dir build/release --output-on-failure -j "$jobs"
+
+echo "== sanitizer build and tests"
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARIVO_SANITIZE=ON >/dev/null
+cmake --build build/sanitize -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
+    ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+
+echo "== fuzz targets"
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTARIVO_GUI=OFF -DTARIVO_TESTS=OFF -DTARIVO_FUZZ=ON >/dev/null
+cmake --build build/fuzz -j "$jobs"
+for target in build/fuzz/fuzz/fuzz_*; do
+    [ -x "$target" ] || continue
+    echo "-- $(basename "$target")"
+    "$target" -max_total_time="${FUZZ_SECONDS:-20}" -print_final_stats=0 2>&1 | tail -n 2
+done
+
+echo "== benchmarks (short)"
+for bench in build/release/bench/bench_*; do
+    [ -x "$bench" ] || continue
+    "$bench" --benchmark_min_time=0.05
+done
