@@ -1,0 +1,64 @@
+// The application object and the runtime around it: start and end, the event loop, quitting, menu
+// commands, URLs, and what happens to an exception that nothing caught.
+#pragma once
+
+#include "ClassRecord.h"
+#include "Control.h"
+#include "Menu.h"
+
+#include <exception>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+class Application : public Object {
+public:
+    static constexpr std::string_view kClassName = "Application";
+    static constexpr std::string_view kDisplayName = "Application";
+    static void ctblinit();
+    const ClassRecord& classRecord() const override;
+    static const std::vector<std::string>& Operations();
+    static const std::vector<std::string>& Events();
+
+    Ref<MenuBar> menuBar() const { return menuBar_; }
+    void setMenuBar(Ref<MenuBar> bar);
+
+    // Binds a handler to the menu items of that Name.
+    void AddMenuHandler(std::string itemName, Ref<Delegate> handler);
+    bool hasMenuHandler(std::string_view itemName) const;
+    // What choosing the item does: the quit item quits, the standard edit items edit the focused field,
+    // an item with a bound handler runs it. False when nothing handled the item.
+    bool HandleMenuCommand(const MenuItem& item);
+
+private:
+    Ref<MenuBar> menuBar_;
+    std::map<std::string, Ref<Delegate>, std::less<>> menuHandlers_;
+};
+
+// Starts the runtime: registers the framework's classes.
+void RuntimeInit();
+// Ends the runtime and gives the exit status: 0 after a normal quit.
+int RuntimeExit();
+
+void RuntimeRegisterAppObject(Ref<Application> app);
+Ref<Application> GetAppObject();
+
+// Runs the event loop until the application quits; an exception that a handler let out passes on.
+void RuntimeRun();
+// Ends the application with that exit status.
+void Quit(int exitStatus = 0);
+// Hands a URL to the system.
+void ShowURL(std::string_view url);
+
+// Tells the user of an exception that nothing caught. Tests can take the report instead.
+void UnhandledException(std::exception_ptr exception);
+void SetUnhandledExceptionReporter(std::function<void(const std::string&)> reporter);
+std::string DescribeException(std::exception_ptr exception);
+
+// Releases what the framework keeps across the run (its window lists and registries), at shutdown.
+void ReleaseFrameworkLists();
+
+} // namespace fw

@@ -1,0 +1,46 @@
+#include "App.h"
+
+#include "calculator/Hauptfenster.h"
+#include "vat/UST.h"
+#include "Welcome.h"
+
+using namespace fw;
+
+namespace {
+
+// Brings the shared window of the class up; the handlers' result is always False.
+template <class W>
+bool showWindow()
+{
+    Ref<W> window = SharedWindow<W>();
+    if (!window)
+        RaiseNilObjectException("no window to show");
+    window->setVisible(true);
+    return false;
+}
+
+} // namespace
+
+void App::ctblinit()
+{
+    if (FindClass(kClassName))
+        return;
+    ClassBuilder(std::string(kClassName), &LookupClass<Application>())
+        .method("_FensterTarivo_Action", "%b%", &App::FensterTarivo_Action)
+        .method("_Fenster16_Action", "%b%", &App::Fenster16_Action)
+        .method("_FensterberTarivo_Action", "%b%", &App::FensterberTarivo_Action)
+        .factory([] { return Ref<Object>(MakeRef<App>()); })
+        .registerClass();
+}
+
+const ClassRecord& App::classRecord() const { return LookupClass<App>(); }
+
+Ref<App> App::Instance()
+{
+    Ref<Object> app = RuntimeCheckCast(GetAppObject(), LookupClass<App>());
+    return Ref<App>(static_cast<App*>(app.get()));
+}
+
+bool App::FensterTarivo_Action() { return showWindow<Hauptfenster>(); }
+bool App::Fenster16_Action() { return showWindow<UST>(); }
+bool App::FensterberTarivo_Action() { return showWindow<Welcome>(); }

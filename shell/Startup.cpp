@@ -1,0 +1,104 @@
+#include "Startup.h"
+
+#include "App.h"
+#include "FileTypes.h"
+#include "Menue.h"
+#include "VelnoraLogo.h"
+#include "Welcome.h"
+#include "calculator/Hauptfenster.h"
+#include "vat/UST.h"
+
+#include "framework/Application.h"
+#include "framework/Window.h"
+
+using namespace fw;
+
+namespace startup {
+
+void initialize()
+{
+    LookupClass<Window>();
+    LookupClass<Application>();
+    Hauptfenster::ctblinit();
+    Menue::ctblinit();
+    App::ctblinit();
+    UST::ctblinit();
+    Welcome::ctblinit();
+}
+
+void InitFileTypes() { FileTypes::Initialize(); }
+
+void NewAppInstance()
+{
+    Ref<Object> created = RuntimeNewObject(LookupClass<App>());
+    auto app = Ref<Application>(dynamic_cast<Application*>(created.get()));
+    if (!app)
+        RaiseNilObjectException("the application object could not be made");
+    app->setMenuBar(Menue::Instance());
+    RuntimeRegisterAppObject(app);
+}
+
+void ApplicationAddMenuHandlers()
+{
+    // The Fenster items are found by Name, not by caption.
+    static constexpr std::pair<std::string_view, std::string_view> kBindings[] = {
+        {"FensterTarivo", "_FensterTarivo_Action"},
+        {"Fenster16", "_Fenster16_Action"},
+        {"FensterberTarivo", "_FensterberTarivo_Action"},
+    };
+    for (const auto& [itemName, method] : kBindings) {
+        Ref<App> receiver = App::Instance();
+        if (!receiver)
+            RaiseNilObjectException("there is no application object");
+        Ref<App> target = App::Instance();
+        if (!target)
+            RaiseNilObjectException("there is no application object");
+        const MemberRecord* handler = target->classRecord().findMember(method);
+        if (!handler)
+            RaiseNilObjectException("App has no method " + std::string(method));
+        receiver->AddMenuHandler(std::string(itemName), RuntimeCreateDelegate(*handler, *target, "(  ) as Boolean"));
+    }
+}
+
+void MakeDefaultView() { SharedWindow<Hauptfenster>(); }
+
+void Main()
+{
+    try {
+        InitFileTypes();
+        NewAppInstance();
+        ApplicationAddMenuHandlers();
+        MakeDefaultView();
+        RuntimeRun();
+    } catch (...) {
+        UnhandledException(std::current_exception());
+    }
+}
+
+const std::vector<FinalizeStep>& FinalizeSteps()
+{
+    static const std::vector<FinalizeStep> steps{
+        {"logo", &VelnoraLogo::Release},
+        {"framework lists", &ReleaseFrameworkLists},
+        {"file type", &FileTypes::Release},
+        {"menu bar", &Menue::ReleaseInstance},
+    };
+    return steps;
+}
+
+void finalize()
+{
+    for (const FinalizeStep& step : FinalizeSteps())
+        step.release();
+}
+
+int run()
+{
+    RuntimeInit();
+    initialize();
+    Main();
+    finalize();
+    return RuntimeExit();
+}
+
+} // namespace startup
