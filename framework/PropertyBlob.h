@@ -62,8 +62,10 @@ struct LayoutEntry {
     friend bool operator==(const LayoutEntry&, const LayoutEntry&) = default;
 };
 
-// Reads a whole layout. Throws LayoutException naming the property and the byte offset when a name
-// has no following space, is not in the vocabulary, or its value runs past the end.
+// Reads a whole layout. Throws LayoutException naming the property (or, for a bad name, its bytes) and
+// the byte offset when a name is empty, holds a byte other than a letter, has no following space or is
+// not in the vocabulary, when a value runs past the end, or when a Boolean byte is neither 0 nor 1.
+// Takes any bytes, in time linear in their length.
 std::vector<LayoutEntry> ReadLayout(std::string_view layout);
 
 // Writes layouts from readable values: append entries in the order the kind of layout wants them.
@@ -72,6 +74,8 @@ public:
     LayoutWriter& add(Prop prop, PropValue value); // throws std::logic_error on a type mismatch
     LayoutWriter& add(Prop prop, const char* text) { return add(prop, PropValue(std::string(text))); }
     LayoutWriter& add(Prop prop, int value) { return add(prop, PropValue(static_cast<std::int32_t>(value))); }
+    // Without it a bool would promote to int and be taken for an Integer.
+    LayoutWriter& add(Prop prop, bool value) { return add(prop, PropValue(value)); }
     const std::string& bytes() const { return bytes_; }
 
 private:

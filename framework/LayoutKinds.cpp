@@ -1,0 +1,183 @@
+#include "LayoutKinds.h"
+
+#include <limits>
+
+namespace fw {
+namespace {
+
+constexpr Color kBlack{0x00, 0x00, 0x00};
+constexpr Color kWhite{0xFF, 0xFF, 0xFF};
+// Controls that are not members of a control array carry the lowest Integer as their index.
+constexpr std::int32_t kNoIndex = std::numeric_limits<std::int32_t>::min();
+
+// Writes the entries every control starts with, then lets finish() place TabIndex after the class's
+// entries when the head asks for it there.
+class ControlWriter {
+public:
+    ControlWriter(const ControlHeadSpec& head, std::int32_t width, std::int32_t height) : head_(head)
+    {
+        w.add(Prop::Name, head.name)
+            .add(Prop::Index, kNoIndex)
+            .add(Prop::Left, head.left)
+            .add(Prop::Top, head.top)
+            .add(Prop::Width, width)
+            .add(Prop::Height, height)
+            .add(Prop::LockLeft, false)
+            .add(Prop::LockTop, false)
+            .add(Prop::LockRight, false)
+            .add(Prop::LockBottom, false)
+            .add(Prop::TabPanelIndex, 0);
+        if (head.tabIndexPlace == TabIndexPlace::AfterTabPanelIndex)
+            w.add(Prop::TabIndex, head.tabIndex);
+    }
+    explicit ControlWriter(const ControlHeadSpec& head) : ControlWriter(head, head.width, head.height) {}
+
+    std::string finish()
+    {
+        if (head_.tabIndexPlace == TabIndexPlace::Last)
+            w.add(Prop::TabIndex, head_.tabIndex);
+        return w.bytes();
+    }
+
+    LayoutWriter w;
+
+private:
+    const ControlHeadSpec& head_;
+};
+
+// The entries every control with a font shares, from TextFont to Underline.
+void AddFont(LayoutWriter& w, std::int32_t size, bool bold, bool underline)
+{
+    w.add(Prop::TextFont, "System")
+        .add(Prop::TextSize, size)
+        .add(Prop::Bold, bold)
+        .add(Prop::Italic, false)
+        .add(Prop::Underline, underline);
+}
+
+// Visible, HelpTag and AutoDeactivate stand together in every control class.
+void AddShown(LayoutWriter& w)
+{
+    w.add(Prop::Visible, true).add(Prop::HelpTag, "").add(Prop::AutoDeactivate, true);
+}
+
+} // namespace
+
+std::string WindowLayout(const WindowLayoutSpec& spec)
+{
+    LayoutWriter w;
+    w.add(Prop::Placement, 0)
+        .add(Prop::Width, spec.width)
+        .add(Prop::Height, spec.height)
+        .add(Prop::MinWidth, 64)
+        .add(Prop::MinHeight, 64)
+        .add(Prop::MaxWidth, 32000)
+        .add(Prop::MaxHeight, 32000)
+        .add(Prop::Frame, 0)
+        .add(Prop::Composite, false)
+        .add(Prop::HasBackColor, false)
+        .add(Prop::BackColor, kWhite)
+        .add(Prop::Title, spec.title)
+        .add(Prop::Visible, true)
+        .add(Prop::FullScreen, false)
+        .add(Prop::MenuBarVisible, true)
+        .add(Prop::CloseButton, true)
+        .add(Prop::Resizeable, false)
+        .add(Prop::LiveResize, false)
+        .add(Prop::MaximizeButton, false)
+        .add(Prop::MinimizeButton, true)
+        .add(Prop::BalloonHelp, "")
+        .add(Prop::MacProcID, 0);
+    return w.bytes();
+}
+
+std::string EditFieldLayout(const EditFieldLayoutSpec& spec)
+{
+    ControlWriter c(spec.head);
+    c.w.add(Prop::Border, true)
+        .add(Prop::Multiline, false)
+        .add(Prop::ScrollbarHorizontal, false)
+        .add(Prop::ScrollbarVertical, true)
+        .add(Prop::Styled, false)
+        .add(Prop::Password, false)
+        .add(Prop::UseFocusRing, true)
+        .add(Prop::TextColor, kBlack)
+        .add(Prop::BackColor, kWhite)
+        .add(Prop::Enabled, spec.enabled)
+        .add(Prop::Format, "");
+    AddShown(c.w);
+    AddFont(c.w, spec.textSize, spec.bold, false);
+    c.w.add(Prop::Text, "")
+        .add(Prop::Mask, "")
+        .add(Prop::ReadOnly, false)
+        .add(Prop::LimitText, 0)
+        .add(Prop::AcceptTabs, false)
+        .add(Prop::Alignment, spec.alignment)
+        .add(Prop::DataSource, "")
+        .add(Prop::DataField, "")
+        .add(Prop::InitialParent, "");
+    return c.finish();
+}
+
+std::string StaticTextLayout(const StaticTextLayoutSpec& spec)
+{
+    ControlWriter c(spec.head);
+    c.w.add(Prop::Text, spec.text)
+        .add(Prop::TextAlign, 0)
+        .add(Prop::TextColor, spec.textColor)
+        .add(Prop::Multiline, spec.multiline)
+        .add(Prop::Enabled, true);
+    AddShown(c.w);
+    AddFont(c.w, spec.textSize, spec.bold, spec.underline);
+    c.w.add(Prop::DataSource, "").add(Prop::DataField, "").add(Prop::InitialParent, "");
+    return c.finish();
+}
+
+std::string PushButtonLayout(const PushButtonLayoutSpec& spec)
+{
+    ControlWriter c(spec.head);
+    c.w.add(Prop::Caption, spec.caption)
+        .add(Prop::Default, spec.isDefault)
+        .add(Prop::Cancel, spec.isCancel)
+        .add(Prop::Enabled, true);
+    AddShown(c.w);
+    AddFont(c.w, spec.textSize, false, false);
+    c.w.add(Prop::InitialParent, "");
+    return c.finish();
+}
+
+std::string RadioButtonLayout(const RadioButtonLayoutSpec& spec)
+{
+    ControlWriter c(spec.head);
+    c.w.add(Prop::Caption, spec.caption).add(Prop::Enabled, true);
+    AddShown(c.w);
+    AddFont(c.w, 12, false, false);
+    c.w.add(Prop::Value, spec.value).add(Prop::InitialParent, "");
+    return c.finish();
+}
+
+std::string LittleArrowsLayout(const LittleArrowsLayoutSpec& spec)
+{
+    // An unset size stands for the arrows' own 13 x 23.
+    ControlWriter c(spec.head, spec.head.width != 0 ? spec.head.width : 13,
+                    spec.head.height != 0 ? spec.head.height : 23);
+    c.w.add(Prop::InitialParent, "");
+    AddShown(c.w);
+    c.w.add(Prop::Enabled, true);
+    return c.finish();
+}
+
+std::string CanvasLayout(const CanvasLayoutSpec& spec)
+{
+    ControlWriter c(spec.head);
+    AddShown(c.w);
+    c.w.add(Prop::Enabled, true)
+        .add(Prop::UseFocusRing, true)
+        .add(Prop::AcceptFocus, false)
+        .add(Prop::AcceptTabs, false)
+        .add(Prop::EraseBackground, true)
+        .add(Prop::InitialParent, "");
+    return c.finish();
+}
+
+} // namespace fw
