@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when any of them is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev ccache qt6-base-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core)
+          libbenchmark-dev fonts-dejavu-core fonts-dejavu-extra)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

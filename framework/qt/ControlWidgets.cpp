@@ -1,0 +1,411 @@
+#include "ControlWidgets.h"
+
+#include "QtBackend.h"
+
+#include "framework/Resources.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+namespace fw::qt {
+
+QString ToQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+std::string ToStdString(const QString& text)
+{
+    QByteArray bytes = text.toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QFont ControlFont(const Control& control, const QFont& base)
+{
+    QFont font = base;
+    if (control.hasProperty(Prop::TextFont)) {
+        const std::string& family = control.stringProperty(Prop::TextFont);
+        if (!family.empty() && family != "System")
+            font.setFamily(ToQString(family));
+        else
+            font.setStretch(QFont::SemiCondensed);
+    }
+    // Layouts give sizes for a screen of 72 dots per inch, where a point is a pixel; the controls'
+    // pixel geometry is laid out for exactly those sizes.
+    if (control.hasProperty(Prop::TextSize) && control.intProperty(Prop::TextSize) > 0)
+        font.setPixelSize(control.intProperty(Prop::TextSize));
+    if (control.hasProperty(Prop::Bold))
+        font.setBold(control.boolProperty(Prop::Bold));
+    if (control.hasProperty(Prop::Italic))
+        font.setItalic(control.boolProperty(Prop::Italic));
+    if (control.hasProperty(Prop::Underline))
+        font.setUnderline(control.boolProperty(Prop::Underline));
+    return font;
+}
+
+namespace {
+
+// Alignment 0 is the default (left), 1 left, 2 centre, 3 right.
+Qt::Alignment horizontalAlignment(std::int32_t alignment)
+{
+    switch (alignment) {
+    case 2:
+        return Qt::AlignHCenter;
+    case 3:
+        return Qt::AlignRight;
+    default:
+        return Qt::AlignLeft;
+    }
+}
+
+QColor toQColor(Color color) { return QColor(color.red, color.green, color.blue); }
+
+// Keys that reach KeyDown besides those that type a character, as the characters they stand for.
+QString keyText(const QKeyEvent& event)
+{
+    switch (event.key()) {
+    case Qt::Key_Left:
+        return QString(QChar(28));
+    case Qt::Key_Right:
+        return QString(QChar(29));
+    case Qt::Key_Up:
+        return QString(QChar(30));
+    case Qt::Key_Down:
+        return QString(QChar(31));
+    case Qt::Key_Delete:
+        return QString(QChar(127));
+    case Qt::Key_Backspace:
+        return QString(QChar(8));
+    default:
+        return event.text();
+    }
+}
+
+// Focus that comes and goes with the window's activation or a popup menu is no move of the user's.
+bool isUserFocusChange(Qt::FocusReason reason)
+{
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+bool ControlView::applyCommon(Prop prop)
+{
+    QWidget* w = widget();
+    switch (prop) {
+    case Prop::Left:
+    case Prop::Top:
+    case Prop::Width:
+    case Prop::Height:
+        w->setGeometry(model->intProperty(Prop::Left), model->intProperty(Prop::Top), model->intProperty(Prop::Width),
+                       model->intProperty(Prop::Height));
+        return true;
+    case Prop::Visible:
+        w->setVisible(model->boolProperty(Prop::Visible));
+        return true;
+    case Prop::Enabled:
+        w->setEnabled(model->boolProperty(Prop::Enabled));
+        return true;
+    case Prop::Name:
+        w->setObjectName(ToQString(model->name()));
+        return true;
+    case Prop::TextFont:
+    case Prop::TextSize:
+    case Prop::Bold:
+    case Prop::Italic:
+    case Prop::Underline:
+        w->setFont(ControlFont(*model, QApplication::font()));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ControlView::raiseModelEvent(std::string_view event, std::vector<Value> args)
+{
+    if (!model || !backend)
+        return;
+    Ref<Control> keep = RefTo(*model);
+    backend->dispatch([&] { keep->raiseEvent(event, args); });
+}
+
+bool ControlView::raiseModelBooleanEvent(std::string_view event, std::vector<Value> args)
+{
+    if (!model || !backend)
+        return false;
+    Ref<Control> keep = RefTo(*model);
+    bool result = false;
+    backend->dispatch([&] { result = keep->raiseBooleanEvent(event, args); });
+    return result;
+}
+
+// Edit fields --------------------------------------------------------------------------------------
+
+EditFieldWidget::EditFieldWidget(QWidget* parent) : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (!inKeyPress_)
+            userEdited(text);
+    });
+}
+
+void EditFieldWidget::apply(Prop prop)
+{
+    if (applyCommon(prop))
+        return;
+    auto& field = static_cast<EditField&>(*model);
+    switch (prop) {
+    case Prop::Text: {
+        QString text = ToQString(field.text());
+        if (text != this->text())
+            setText(text);
+        break;
+    }
+    case Prop::Alignment:
+        setAlignment(horizontalAlignment(field.intProperty(Prop::Alignment)) | Qt::AlignVCenter);
+        break;
+    case Prop::Border:
+        setFrame(field.boolProperty(Prop::Border));
+        break;
+    case Prop::ReadOnly:
+        setReadOnly(field.boolProperty(Prop::ReadOnly));
+        break;
+    case Prop::Password:
+        setEchoMode(field.boolProperty(Prop::Password) ? QLineEdit::Password : QLineEdit::Normal);
+        break;
+    case Prop::LimitText: {
+        std::int32_t limit = field.intProperty(Prop::LimitText);
+        setMaxLength(limit > 0 ? limit : 32767);
+        break;
+    }
+    case Prop::TextColor:
+    case Prop::BackColor: {
+        QPalette colors = palette();
+        colors.setColor(QPalette::Text, toQColor(field.colorProperty(Prop::TextColor)));
+        colors.setColor(QPalette::Base, toQColor(field.colorProperty(Prop::BackColor)));
+        setPalette(colors);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void EditFieldWidget::userEdited(const QString& text)
+{
+    if (!model)
+        return;
+    static_cast<EditField&>(*model).userChangedText(ToStdString(text));
+    raiseModelEvent("TextChange");
+}
+
+void EditFieldWidget::keyPressEvent(QKeyEvent* event)
+{
+    QString key = keyText(*event);
+    if (!model || key.isEmpty() || !model->hasHandler("KeyDown")) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // The handler sees the text with the key applied; if it rejects the key, text and cursor go back.
+    const QString before = text();
+    const int cursor = cursorPosition();
+    inKeyPress_ = true;
+    QLineEdit::keyPressEvent(event);
+    inKeyPress_ = false;
+    const QString after = text();
+    auto& field = static_cast<EditField&>(*model);
+    if (after != before)
+        field.userChangedText(ToStdString(after));
+    Ref<Control> keep = RefTo(*model);
+    if (raiseModelBooleanEvent("KeyDown", {Value(ToStdString(key))})) {
+        setText(before);
+        setCursorPosition(cursor);
+        if (model)
+            field.userChangedText(ToStdString(before));
+        return;
+    }
+    if (after != before && model)
+        raiseModelEvent("TextChange");
+}
+
+void EditFieldWidget::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (isUserFocusChange(event->reason()))
+        raiseModelEvent("GotFocus");
+}
+
+void EditFieldWidget::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (isUserFocusChange(event->reason()))
+        raiseModelEvent("LostFocus");
+}
+
+// Labels -------------------------------------------------------------------------------------------
+
+StaticTextWidget::StaticTextWidget(QWidget* parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void StaticTextWidget::apply(Prop prop)
+{
+    if (applyCommon(prop))
+        return;
+    auto& label = static_cast<StaticText&>(*model);
+    switch (prop) {
+    case Prop::Text: {
+        // Lines are separated by carriage returns.
+        QString text = ToQString(label.text());
+        text.replace(QChar('\r'), QChar('\n'));
+        setText(text);
+        break;
+    }
+    case Prop::Multiline:
+        setWordWrap(label.boolProperty(Prop::Multiline));
+        break;
+    case Prop::TextAlign:
+        setAlignment(horizontalAlignment(label.intProperty(Prop::TextAlign)) | Qt::AlignTop);
+        break;
+    case Prop::TextColor: {
+        QPalette colors = palette();
+        colors.setColor(QPalette::WindowText, toQColor(label.colorProperty(Prop::TextColor)));
+        setPalette(colors);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void StaticTextWidget::mousePressEvent(QMouseEvent* event)
+{
+    QLabel::mousePressEvent(event);
+    QPoint at = event->position().toPoint();
+    raiseModelBooleanEvent("MouseDown", {Value(static_cast<std::int32_t>(at.x())), Value(static_cast<std::int32_t>(at.y()))});
+}
+
+// Push buttons -------------------------------------------------------------------------------------
+
+PushButtonWidget::PushButtonWidget(QWidget* parent) : QPushButton(parent)
+{
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] { raiseModelEvent("Action"); });
+}
+
+void PushButtonWidget::apply(Prop prop)
+{
+    if (applyCommon(prop))
+        return;
+    if (prop == Prop::Caption)
+        setText(ToQString(model->stringProperty(Prop::Caption)));
+    else if (prop == Prop::Default)
+        setDefault(model->boolProperty(Prop::Default));
+}
+
+// Radio buttons ------------------------------------------------------------------------------------
+
+RadioButtonWidget::RadioButtonWidget(QWidget* parent) : QRadioButton(parent)
+{
+    setAutoExclusive(false);
+    connect(this, &QRadioButton::clicked, this, [this] {
+        if (!model)
+            return;
+        static_cast<RadioButton&>(*model).setValue(true);
+        raiseModelEvent("Action");
+    });
+}
+
+void RadioButtonWidget::apply(Prop prop)
+{
+    if (applyCommon(prop))
+        return;
+    if (prop == Prop::Caption)
+        setText(ToQString(model->stringProperty(Prop::Caption)));
+    else if (prop == Prop::Value)
+        setChecked(model->boolProperty(Prop::Value));
+}
+
+void RadioButtonWidget::nextCheckState() { setChecked(true); }
+
+// Little arrows ------------------------------------------------------------------------------------
+
+LittleArrowsWidget::LittleArrowsWidget(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
+
+void LittleArrowsWidget::apply(Prop prop)
+{
+    applyCommon(prop);
+    if (prop == Prop::Enabled)
+        update();
+}
+
+void LittleArrowsWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const int middle = height() / 2;
+    const QRect halves[] = {QRect(0, 0, width(), middle), QRect(0, middle, width(), height() - middle)};
+    const QStyle::PrimitiveElement arrows[] = {QStyle::PE_IndicatorArrowUp, QStyle::PE_IndicatorArrowDown};
+    const Half which[] = {Half::Up, Half::Down};
+    for (int i = 0; i < 2; ++i) {
+        QStyleOptionButton button;
+        button.initFrom(this);
+        button.rect = halves[i];
+        button.state |= pressed_ == which[i] ? QStyle::State_Sunken : QStyle::State_Raised;
+        style()->drawPrimitive(QStyle::PE_PanelButtonBevel, &button, &painter, this);
+        QStyleOption arrow;
+        arrow.initFrom(this);
+        arrow.rect = halves[i].adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(arrows[i], &arrow, &painter, this);
+    }
+}
+
+void LittleArrowsWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    pressed_ = event->position().y() < height() / 2.0 ? Half::Up : Half::Down;
+    update();
+    raiseModelEvent(pressed_ == Half::Up ? "Up" : "Down");
+}
+
+void LittleArrowsWidget::mouseReleaseEvent(QMouseEvent*)
+{
+    pressed_ = Half::None;
+    update();
+}
+
+// Canvas -------------------------------------------------------------------------------------------
+
+CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {}
+
+void CanvasWidget::apply(Prop prop) { applyCommon(prop); }
+
+void CanvasWidget::backdropChanged()
+{
+    backdrop_ = QPixmap();
+    if (const Ref<Picture>& picture = static_cast<Canvas&>(*model).backdrop()) {
+        const std::string& bytes = picture->bytes();
+        backdrop_.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<uint>(bytes.size()));
+    }
+    update();
+}
+
+void CanvasWidget::paintEvent(QPaintEvent*)
+{
+    if (backdrop_.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, backdrop_);
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event)
+{
+    QPoint at = event->position().toPoint();
+    raiseModelBooleanEvent("MouseDown", {Value(static_cast<std::int32_t>(at.x())), Value(static_cast<std::int32_t>(at.y()))});
+}
+
+} // namespace fw::qt

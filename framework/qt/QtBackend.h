@@ -1,0 +1,60 @@
+// The framework on Qt 6 Widgets: a widget for each window and control of the model, the model's
+// changes shown in the widgets, and the user's actions turned into the model's events.
+//
+// Every model event raised from a widget goes through dispatch(), the one place where an exception a
+// handler lets out is caught: it never crosses Qt's event loop; the loop ends and runEventLoop raises
+// the exception again for start-up's handler.
+#pragma once
+
+#include "framework/Backend.h"
+#include "framework/Resources.h"
+
+#include <QObject>
+
+#include <exception>
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace fw::qt {
+
+class WindowWidget;
+
+class QtBackend final : public QObject, public Backend {
+    Q_OBJECT
+public:
+    QtBackend();
+    ~QtBackend() override;
+
+    std::unique_ptr<Peer> createWindowPeer(Window& window) override;
+    std::unique_ptr<Peer> createControlPeer(Control& control, Window& window) override;
+    void applicationMenuBarChanged() override;
+    void runEventLoop() override;
+    void quit() override;
+    void showURL(const std::string& url) override;
+    void editCommand(EditCommand command) override;
+    void reportUnhandledException(const std::string& message) override;
+
+    // Runs a model event; an exception it lets out is kept and ends the event loop.
+    void dispatch(const std::function<void()>& raise);
+    // The exception a handler let out since the last call, if any (for tests that drive widgets
+    // without running the event loop).
+    std::exception_ptr takePendingException();
+
+    // The widget that shows a window or control, or null.
+    static QWidget* widgetOf(const Window& window);
+    static QWidget* widgetOf(const Control& control);
+
+    void windowWidgetCreated(WindowWidget* widget);
+    void windowWidgetDestroyed(WindowWidget* widget);
+
+private:
+    std::exception_ptr pending_;
+    std::vector<WindowWidget*> windows_;
+};
+
+// The application's resources as Qt resources: picture n is ":/pictures/n.png".
+Ref<ResourceFork> ApplicationResources();
+
+} // namespace fw::qt

@@ -1,0 +1,64 @@
+#include "GuiTestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace guitest {
+
+namespace {
+fw::qt::QtBackend* current = nullptr;
+}
+
+void SetBackend(fw::qt::QtBackend* backend) { current = backend; }
+fw::qt::QtBackend& Backend() { return *current; }
+
+QWidget* WidgetOf(const fw::Window& window) { return fw::qt::QtBackend::widgetOf(window); }
+
+QWidget* WidgetOf(const fw::Window& window, const std::string& controlName)
+{
+    fw::Ref<fw::Control> control = fw::RuntimeWindowControlByName(window, controlName);
+    EXPECT_TRUE(control) << "no control " << controlName;
+    return control ? fw::qt::QtBackend::widgetOf(*control) : nullptr;
+}
+
+void ShowAndActivate(const fw::Window& window)
+{
+    QWidget* widget = WidgetOf(window);
+    widget->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(widget));
+    widget->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(widget));
+}
+
+void Focus(const fw::Window& window, const std::string& controlName)
+{
+    QWidget* widget = WidgetOf(window, controlName);
+    widget->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+}
+
+void Type(const fw::Window& window, const std::string& controlName, const QString& text)
+{
+    QWidget* widget = WidgetOf(window, controlName);
+    for (QChar ch : text) {
+        if (ch.unicode() < 0x80 && ch.isPrint())
+            QTest::keyClick(widget, ch.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
+QString SavePicture(const fw::Window& window, const QString& fileName)
+{
+    QWidget* widget = WidgetOf(window);
+    QApplication::processEvents();
+    QString path = QDir::current().absoluteFilePath(fileName);
+    widget->grab().save(path);
+    return path;
+}
+
+} // namespace guitest

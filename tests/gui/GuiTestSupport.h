@@ -1,0 +1,36 @@
+// Helpers for tests that drive the real widgets: finding a control's widget, showing a window so that
+// it takes focus and keys, typing (also characters Qt Test cannot type), and saving pictures.
+#pragma once
+
+#include "framework/Window.h"
+#include "framework/qt/QtBackend.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <string>
+
+namespace guitest {
+
+void SetBackend(fw::qt::QtBackend* backend);
+fw::qt::QtBackend& Backend();
+
+QWidget* WidgetOf(const fw::Window& window);
+// The widget of the window's control of that name; fails the test when there is none.
+QWidget* WidgetOf(const fw::Window& window, const std::string& controlName);
+template <class W>
+W* WidgetAs(const fw::Window& window, const std::string& controlName)
+{
+    return qobject_cast<W*>(WidgetOf(window, controlName));
+}
+
+// Shows the window, waits until it is exposed and active.
+void ShowAndActivate(const fw::Window& window);
+// Gives the control the keyboard focus as a user's click or Tab would.
+void Focus(const fw::Window& window, const std::string& controlName);
+// Types the text key by key into the focused control of the window's control.
+void Type(const fw::Window& window, const std::string& controlName, const QString& text);
+// Saves a picture of the window into the build folder; returns the file's path.
+QString SavePicture(const fw::Window& window, const QString& fileName);
+
+} // namespace guitest
