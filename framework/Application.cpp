@@ -171,6 +171,8 @@ std::string DescribeException(std::exception_ptr exception)
 
 void UnhandledException(std::exception_ptr exception)
 {
+    // The program ends after an error nothing caught; its exit status says so.
+    state().exitStatus = 1;
     std::string message = DescribeException(exception);
     if (state().unhandledReporter) {
         state().unhandledReporter(message);

@@ -40,7 +40,8 @@ private:
 
 // Starts the runtime: registers the framework's classes.
 void RuntimeInit();
-// Ends the runtime and gives the exit status: 0 after a normal quit.
+// Ends the runtime and gives the exit status: the status passed to Quit (0 after a normal quit), 1
+// after an exception that nothing caught.
 int RuntimeExit();
 
 void RuntimeRegisterAppObject(Ref<Application> app);
@@ -53,7 +54,8 @@ void Quit(int exitStatus = 0);
 // Hands a URL to the system.
 void ShowURL(std::string_view url);
 
-// Tells the user of an exception that nothing caught. Tests can take the report instead.
+// Tells the user of an exception that nothing caught, and makes the exit status 1. Tests can take the
+// report instead.
 void UnhandledException(std::exception_ptr exception);
 void SetUnhandledExceptionReporter(std::function<void(const std::string&)> reporter);
 std::string DescribeException(std::exception_ptr exception);
