@@ -1,6 +1,7 @@
 #include "ControlWidgets.h"
 
 #include "QtBackend.h"
+#include "WindowWidget.h"
 
 #include "framework/Resources.h"
 
@@ -83,10 +84,10 @@ QString keyText(const QKeyEvent& event)
     }
 }
 
-// Focus that comes and goes with the window's activation or a popup menu is no move of the user's.
-bool isUserFocusChange(Qt::FocusReason reason)
+// Focus that goes with the window's deactivation or a popup menu stays with the control.
+bool focusStaysInWindow(Qt::FocusReason reason)
 {
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
 } // namespace
@@ -233,15 +234,23 @@ void EditFieldWidget::keyPressEvent(QKeyEvent* event)
 void EditFieldWidget::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    if (isUserFocusChange(event->reason()))
-        raiseModelEvent("GotFocus");
+    // Returning to the window gives the focus back to the control that had it: no news for the model.
+    auto* window = qobject_cast<WindowWidget*>(this->window());
+    if (window && window->focusedControl() == this && focusStaysInWindow(event->reason()))
+        return;
+    if (window)
+        window->setFocusedControl(this);
+    raiseModelEvent("GotFocus");
 }
 
 void EditFieldWidget::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (isUserFocusChange(event->reason()))
-        raiseModelEvent("LostFocus");
+    if (focusStaysInWindow(event->reason()))
+        return;
+    if (auto* window = qobject_cast<WindowWidget*>(this->window()); window && window->focusedControl() == this)
+        window->setFocusedControl(nullptr);
+    raiseModelEvent("LostFocus");
 }
 
 // Labels -------------------------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "framework/Window.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QMenuBar;
 
@@ -28,6 +29,11 @@ public:
     void rebuildMenuBar();
     void constructionFinished();
 
+    // The control that holds the window's focus, as far as the model's focus events go: it keeps it
+    // while the window is inactive, so that coming back to the window is no new GotFocus.
+    QWidget* focusedControl() const { return focusedControl_; }
+    void setFocusedControl(QWidget* control) { focusedControl_ = control; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -38,6 +44,7 @@ private:
     QtBackend& backend_;
     QWidget* content_;
     bool constructed_ = false;
+    QPointer<QWidget> focusedControl_;
 };
 
 } // namespace fw::qt
