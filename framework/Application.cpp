@@ -81,6 +81,11 @@ bool Application::hasMenuHandler(std::string_view itemName) const
     return menuHandlers_.find(itemName) != menuHandlers_.end();
 }
 
+void Application::RemoveMenuHandlersFor(const Object& target)
+{
+    std::erase_if(menuHandlers_, [&](const auto& entry) { return &entry.second->target() == &target; });
+}
+
 bool Application::HandleMenuCommand(const MenuItem& item)
 {
     if (item.isQuitItem()) {

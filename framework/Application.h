@@ -29,6 +29,8 @@ public:
     // Binds a handler to the menu items of that Name.
     void AddMenuHandler(std::string itemName, Ref<Delegate> handler);
     bool hasMenuHandler(std::string_view itemName) const;
+    // Drops the handlers that would run on that object (a window that goes away).
+    void RemoveMenuHandlersFor(const Object& target);
     // What choosing the item does: the quit item quits, the standard edit items edit the focused field,
     // an item with a bound handler runs it. False when nothing handled the item.
     bool HandleMenuCommand(const MenuItem& item);

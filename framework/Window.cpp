@@ -1,5 +1,6 @@
 #include "Window.h"
 
+#include "Application.h"
 #include "Menu.h"
 
 #include <algorithm>
@@ -134,6 +135,9 @@ void Window::forget()
 {
     Ref<Window> self = RefTo(*this);
     closed_ = true;
+    // Menu handlers keep no reference to their window; none may outlive it.
+    if (Ref<Application> app = GetAppObject())
+        app->RemoveMenuHandlersFor(*this);
     auto& windows = liveWindows();
     windows.erase(std::remove(windows.begin(), windows.end(), self), windows.end());
 }

@@ -1084,8 +1084,9 @@ TEST_F(MenuCommands, ABoundHandlerRunsByItemName)
 }
 
 // Disabled: Application keeps a menu delegate whose raw target is a freed window (use after free).
-TEST_F(MenuCommands, DISABLED_AWindowsMenuHandlerEndsWithTheWindow)
+TEST_F(MenuCommands, AWindowsMenuHandlerEndsWithTheWindow)
 {
+    RuntimeRegisterAppObject(app);
     {
         Ref<ProbeWindow> window = SharedWindow<ProbeWindow>();
         const MemberRecord& chosen = *window->classRecord().findMember("MenuChosen");
@@ -1095,6 +1096,7 @@ TEST_F(MenuCommands, DISABLED_AWindowsMenuHandlerEndsWithTheWindow)
     ASSERT_EQ(ProbeWindow::alive, 0);
     EXPECT_FALSE(app->hasMenuHandler("ProbeItem"));
     EXPECT_FALSE(app->HandleMenuCommand(*Item("ProbeItem", "Probe")));
+    RuntimeRegisterAppObject(nullptr);
 }
 
 TEST_F(MenuCommands, UnknownItemsAreNotHandledEditItemsGoToTheBackend)

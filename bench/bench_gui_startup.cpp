@@ -1,0 +1,239 @@
+// Start-up and one recalculation of the real program, each against plain Qt doing the same visible
+// work, in one run:
+// - start-up to the first window shown and quit, as whole processes, and their peak memory: the
+//   program against a bare Qt window with the same 45 widgets;
+// - one recalculation through the real widgets against writing its eleven texts straight into the
+//   same widgets.
+// The process runs itself as a child for each start-up measurement (argument "--child program" or
+// "--child bare").
+#include "calculator/Hauptfenster.h"
+#include "framework/Application.h"
+#include "framework/qt/QtBackend.h"
+#include "resources/Layouts.h"
+#include "shell/Startup.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The child processes -----------------------------------------------------------------------------
+
+int runProgramUntilShown(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    fw::qt::QtBackend backend;
+    fw::SetBackend(&backend);
+    fw::SetResourceForkProvider(&fw::qt::ApplicationResources);
+    QTimer::singleShot(0, [] { fw::Quit(0); });
+    int status = startup::run();
+    fw::SetBackend(nullptr);
+    return status;
+}
+
+// The same window by hand: a main window with a menu bar and 45 widgets at the same places.
+int runBareWindowUntilShown(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QMainWindow window;
+    auto* content = new QWidget(&window);
+    content->setFixedSize(637, 446);
+    window.setCentralWidget(content);
+    for (const char* menu : {"&Datei", "&Bearbeiten", "Fenster"})
+        window.menuBar()->addMenu(menu)->addAction("Eintrag");
+    for (const fw::ControlBlueprint& row : layouts::HauptfensterControls()) {
+        QWidget* widget = nullptr;
+        const std::string& cls = row.controlClass().name();
+        if (cls == "EditField")
+            widget = new QLineEdit(content);
+        else if (cls == "PushButton")
+            widget = new QPushButton(QString::fromStdString(row.name), content);
+        else if (cls == "RadioButton")
+            widget = new QRadioButton(QString::fromStdString(row.name), content);
+        else
+            widget = new QLabel(QString::fromStdString(row.name), content);
+        widget->setGeometry(20, 20, 80, 20);
+    }
+    window.show();
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    return QApplication::exec();
+}
+
+struct ChildResult {
+    double seconds;
+    long peakKilobytes;
+};
+
+ChildResult runChild(const char* self, const char* mode)
+{
+    auto start = std::chrono::steady_clock::now();
+    pid_t child = fork();
+    if (child == 0) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        execl(self, self, "--child", mode, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        std::fprintf(stderr, "child %s failed with status %d\n", mode, status);
+    return {seconds, usage.ru_maxrss};
+}
+
+std::string selfPath;
+long programPeak = 0, barePeak = 0;
+
+void BM_StartupProgram(benchmark::State& state)
+{
+    for (auto _ : state) {
+        ChildResult result = runChild(selfPath.c_str(), "program");
+        state.SetIterationTime(result.seconds);
+        programPeak = std::max(programPeak, result.peakKilobytes);
+    }
+    state.counters["peak_kB"] = static_cast<double>(programPeak);
+}
+
+void BM_StartupBareQt(benchmark::State& state)
+{
+    for (auto _ : state) {
+        ChildResult result = runChild(selfPath.c_str(), "bare");
+        state.SetIterationTime(result.seconds);
+        barePeak = std::max(barePeak, result.peakKilobytes);
+    }
+    state.counters["peak_kB"] = static_cast<double>(barePeak);
+}
+
+// Recalculation in this process ---------------------------------------------------------------
+
+fw::Ref<Hauptfenster> filledWindow()
+{
+    fw::Ref<Hauptfenster> window = fw::SharedWindow<Hauptfenster>();
+    const std::pair<const char*, const char*> inputs[] = {{"AEKField", "10"},     {"AufschlagField", "50"},
+                                                          {"AnzahlField", "10"},  {"GHRabattField", "5"},
+                                                          {"HerstellerField", "2"}, {"AnderungField", "-10"}};
+    for (const auto& [field, text] : inputs)
+        fw::ControlNamed<fw::EditField>(*window, field)->setText(text);
+    return window;
+}
+
+void BM_RecalculationThroughWidgets(benchmark::State& state)
+{
+    fw::Ref<Hauptfenster> window = filledWindow();
+    for (auto _ : state) {
+        // The same inputs each time, so every run writes its results anew.
+        fw::ControlNamed<fw::EditField>(*window, "AufschlagField")->setText("50");
+        window->calcAll();
+    }
+    window->Close();
+}
+
+void BM_ElevenTextsStraightIntoWidgets(benchmark::State& state)
+{
+    fw::Ref<Hauptfenster> window = filledWindow();
+    window->calcAll();
+    struct Target {
+        QWidget* widget;
+        QString text;
+    };
+    std::vector<Target> targets;
+    for (const char* name : {"AEKField", "AEKNettoText", "AufschlagField", "nettoField", "USTField", "AVKField",
+                             "AVKNeuField", "AnzahlField", "SpanneField", "RohgewinnField", "RohgewinnNeuField"}) {
+        QWidget* widget = fw::qt::QtBackend::widgetOf(*fw::RuntimeWindowControlByName(*window, name));
+        QString text = qobject_cast<QLineEdit*>(widget) ? qobject_cast<QLineEdit*>(widget)->text()
+                                                        : qobject_cast<QLabel*>(widget)->text();
+        targets.push_back({widget, text});
+    }
+    auto* aufschlag = qobject_cast<QLineEdit*>(targets[2].widget);
+    for (auto _ : state) {
+        aufschlag->setText("50");
+        for (const Target& target : targets) {
+            if (auto* field = qobject_cast<QLineEdit*>(target.widget))
+                field->setText(target.text);
+            else
+                qobject_cast<QLabel*>(target.widget)->setText(target.text);
+        }
+    }
+    window->Close();
+}
+
+// Prints each pair's ratio after the run.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration)
+                times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        ratio("start-up, program / bare Qt", "BM_StartupProgram/iterations:20/manual_time",
+              "BM_StartupBareQt/iterations:20/manual_time");
+        ratio("one recalculation, through the model / straight into Qt", "BM_RecalculationThroughWidgets",
+              "BM_ElevenTextsStraightIntoWidgets");
+        if (barePeak > 0)
+            std::printf("%-60s %.2f (%ld kB / %ld kB)\n", "peak memory, program / bare Qt",
+                        static_cast<double>(programPeak) / static_cast<double>(barePeak), programPeak, barePeak);
+    }
+
+private:
+    void ratio(const char* what, const std::string& ours, const std::string& baseline)
+    {
+        if (times_.count(ours) && times_.count(baseline) && times_[baseline] > 0)
+            std::printf("%-60s %.2f\n", what, times_[ours] / times_[baseline]);
+    }
+    std::map<std::string, double> times_;
+};
+
+} // namespace
+
+BENCHMARK(BM_StartupProgram)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupBareQt)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecalculationThroughWidgets)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ElevenTextsStraightIntoWidgets)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "--child") == 0) {
+        int childArgc = 1;
+        return std::strcmp(argv[2], "program") == 0 ? runProgramUntilShown(childArgc, argv)
+                                                    : runBareWindowUntilShown(childArgc, argv);
+    }
+    selfPath = argv[0];
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    fw::qt::QtBackend backend;
+    fw::SetBackend(&backend);
+    fw::RuntimeInit();
+    startup::initialize();
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    fw::ReleaseLiveWindows();
+    fw::SetBackend(nullptr);
+    return 0;
+}
