@@ -8,6 +8,7 @@
 // "--child bare").
 #include "calculator/Hauptfenster.h"
 #include "framework/Application.h"
+#include "framework/PropertyBlob.h"
 #include "framework/qt/QtBackend.h"
 #include "resources/Layouts.h"
 #include "shell/Startup.h"
@@ -50,28 +51,48 @@ int runProgramUntilShown(int argc, char** argv)
     return status;
 }
 
-// The same window by hand: a main window with a menu bar and 45 widgets at the same places.
+// The same window by hand: a main window with a menu bar and the same 45 widgets, with the texts,
+// fonts and places that the price calculator's layouts give them, set straight on the Qt widgets.
 int runBareWindowUntilShown(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QMainWindow window;
+    window.setWindowTitle("Tarivo Velnora");
     auto* content = new QWidget(&window);
     content->setFixedSize(637, 446);
     window.setCentralWidget(content);
     for (const char* menu : {"&Datei", "&Bearbeiten", "Fenster"})
         window.menuBar()->addMenu(menu)->addAction("Eintrag");
     for (const fw::ControlBlueprint& row : layouts::HauptfensterControls()) {
+        std::map<fw::Prop, fw::PropValue> values;
+        for (fw::LayoutEntry& entry : fw::ReadLayout(row.layout))
+            values[entry.prop] = std::move(entry.value);
+        auto text = [&](fw::Prop prop) {
+            auto found = values.find(prop);
+            return found == values.end() ? QString() : QString::fromStdString(std::get<std::string>(found->second));
+        };
         QWidget* widget = nullptr;
         const std::string& cls = row.controlClass().name();
         if (cls == "EditField")
             widget = new QLineEdit(content);
         else if (cls == "PushButton")
-            widget = new QPushButton(QString::fromStdString(row.name), content);
+            widget = new QPushButton(text(fw::Prop::Caption), content);
         else if (cls == "RadioButton")
-            widget = new QRadioButton(QString::fromStdString(row.name), content);
+            widget = new QRadioButton(text(fw::Prop::Caption), content);
+        else if (cls == "StaticText")
+            widget = new QLabel(text(fw::Prop::Text), content);
         else
-            widget = new QLabel(QString::fromStdString(row.name), content);
-        widget->setGeometry(20, 20, 80, 20);
+            widget = new QWidget(content);
+        widget->setGeometry(std::get<std::int32_t>(values[fw::Prop::Left]), std::get<std::int32_t>(values[fw::Prop::Top]),
+                            std::get<std::int32_t>(values[fw::Prop::Width]),
+                            std::get<std::int32_t>(values[fw::Prop::Height]));
+        if (auto size = values.find(fw::Prop::TextSize); size != values.end()) {
+            QFont font = QApplication::font();
+            font.setStretch(QFont::SemiCondensed);
+            font.setPixelSize(std::get<std::int32_t>(size->second));
+            font.setBold(std::get<bool>(values[fw::Prop::Bold]));
+            widget->setFont(font);
+        }
     }
     window.show();
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
