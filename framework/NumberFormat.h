@@ -11,6 +11,9 @@
 // Rounding is commercial (half away from zero) on the shortest decimal that reads back as the same
 // double, so 2.675 shows as 2.68. A value that rounds to zero never shows a minus sign. Integer digits
 // are never cut off. Infinities show as "∞" / "-∞", a NaN as "–", inside the section's literals.
+// An empty pattern (or positive section) shows the shortest decimal as it is; a section without '#' or
+// '0' shows only its literals. The decimal separator stands wherever the section has a '.', even when
+// no decimal follows it ("0.##" shows 5 as "5.").
 #pragma once
 
 #include <cstdint>
@@ -38,9 +41,10 @@ std::string Format(double value, std::string_view pattern, const NumberLocale& l
 
 // Reads the leading number of a text (blanks, sign, digits with grouping, decimal separator, exponent)
 // and ignores what follows: "12,50 €" and "30,00%" read as their numbers. A text without a number gives
-// 0; a number too large for a double gives ±infinity; the result is never a NaN. Besides the locale's
-// own separators a plain '.' is taken as the decimal point when the text has no locale decimal
-// separator, so "12.5" reads as 12.5 under a German locale too.
+// 0 (so do "∞%", "nan" and "inf"); a number too large for a double gives ±infinity; the result is never
+// a NaN. Besides the locale's own separators a plain '.' is taken as the decimal point when the number
+// has no locale decimal separator, so "12.5" reads as 12.5 under a German locale too (and "1.266" as
+// 1.266: grouping is only recognised alongside the locale's decimal separator).
 double CDbl(std::string_view text);
 double CDbl(std::string_view text, const NumberLocale& locale);
 

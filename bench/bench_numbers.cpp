@@ -1,0 +1,130 @@
+// Format and CDbl against the standard conversions they are built on. Format(x, "######.00") runs
+// against std::to_chars (fixed, two places) into a std::string, CDbl against std::from_chars on the
+// same texts; after the run the throughput ratios are printed (1.0 = as fast as the baseline).
+#include "framework/NumberFormat.h"
+
+#include <benchmark/benchmark.h>
+
+#include <charconv>
+#include <cstdio>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Prices and percentages as the program shows them: up to six integer digits, some negative.
+const std::vector<double>& values()
+{
+    static const std::vector<double> values = [] {
+        std::mt19937_64 random(42);
+        std::uniform_real_distribution<> distribution(-2000, 100000);
+        std::vector<double> v(1024);
+        for (double& x : v)
+            x = distribution(random) / 7;
+        return v;
+    }();
+    return values;
+}
+
+const std::vector<std::string>& texts(const fw::NumberLocale& locale)
+{
+    static std::map<char, std::vector<std::string>> cache;
+    auto& t = cache[locale.decimalSeparator];
+    if (t.empty())
+        for (double x : values())
+            t.push_back(fw::Format(x, "######.00", locale));
+    return t;
+}
+
+void formatPattern(benchmark::State& state)
+{
+    const auto locale = fw::NumberLocale::c();
+    for (auto _ : state)
+        for (double x : values())
+            benchmark::DoNotOptimize(fw::Format(x, "######.00", locale));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values().size()));
+}
+
+void formatToChars(benchmark::State& state)
+{
+    for (auto _ : state)
+        for (double x : values()) {
+            char buffer[64];
+            const auto end =
+                std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 2).ptr;
+            benchmark::DoNotOptimize(std::string(buffer, end));
+        }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values().size()));
+}
+
+void readCDbl(benchmark::State& state, fw::NumberLocale locale)
+{
+    const auto& t = texts(locale);
+    for (auto _ : state)
+        for (const auto& text : t)
+            benchmark::DoNotOptimize(fw::CDbl(text, locale));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(t.size()));
+}
+
+void readFromChars(benchmark::State& state)
+{
+    const auto& t = texts(fw::NumberLocale::c());
+    for (auto _ : state)
+        for (const auto& text : t) {
+            double x = 0;
+            std::from_chars(text.data(), text.data() + text.size(), x);
+            benchmark::DoNotOptimize(x);
+        }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(t.size()));
+}
+
+BENCHMARK(formatPattern);
+BENCHMARK(formatToChars);
+BENCHMARK_CAPTURE(readCDbl, C, fw::NumberLocale::c());
+BENCHMARK_CAPTURE(readCDbl, German, fw::NumberLocale::german());
+BENCHMARK(readFromChars);
+
+// Shows the usual table and keeps each benchmark's time per iteration for the ratios: the median when
+// the run repeats (--benchmark_repetitions), otherwise the single measurement.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const auto& run : runs) {
+            const std::string name = run.run_name.str();
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                seconds[name] = run.GetAdjustedCPUTime();
+                medians[name] = true;
+            } else if (run.run_type == Run::RT_Iteration && !medians[name]) {
+                seconds[name] = run.GetAdjustedCPUTime();
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> seconds;
+    std::map<std::string, bool> medians;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    auto ratio = [&](const char* ours, const char* baseline) {
+        const auto a = reporter.seconds.find(ours);
+        const auto b = reporter.seconds.find(baseline);
+        if (a != reporter.seconds.end() && b != reporter.seconds.end() && a->second > 0)
+            std::printf("%s / %s throughput ratio: %.2f\n", ours, baseline, b->second / a->second);
+    };
+    ratio("formatPattern", "formatToChars");
+    ratio("readCDbl/C", "readFromChars");
+    ratio("readCDbl/German", "readFromChars");
+    return 0;
+}
