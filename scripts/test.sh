@@ -10,26 +10,29 @@ export QT_QPA_PLATFORM=offscreen
 echo "== release build and tests"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARIVO_BENCH=ON >/dev/null
 cmake --build build/release -j "$jobs"
-ctest --test-dir build/release --output-on-failure -j "$jobs"
+ctest --test-dir build/release --output-on-failure -j "$jobs" | tee build/release-ctest.log
 
 echo "== sanitizer build and tests"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARIVO_SANITIZE=ON >/dev/null
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
-    ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+    ctest --test-dir build/sanitize --output-on-failure -j "$jobs" | tee build/sanitize-ctest.log
 
 echo "== fuzz targets"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTARIVO_GUI=OFF -DTARIVO_TESTS=OFF -DTARIVO_FUZZ=ON >/dev/null
 cmake --build build/fuzz -j "$jobs"
 for target in build/fuzz/fuzz/fuzz_*; do
-    [ -x "$target" ] || continue
+    [ -f "$target" ] && [ -x "$target" ] || continue
     echo "-- $(basename "$target")"
     "$target" -max_total_time="${FUZZ_SECONDS:-20}" -print_final_stats=0 2>&1 | tail -n 2
 done
 
 echo "== benchmarks (short)"
 for bench in build/release/bench/bench_*; do
-    [ -x "$bench" ] || continue
+    [ -f "$bench" ] && [ -x "$bench" ] || continue
     "$bench" --benchmark_min_time=0.05
 done
+
+passed=$(grep -h -o 'out of [0-9]*' build/release-ctest.log build/sanitize-ctest.log | awk '{n += $3} END {print n}')
+echo "tests: ${passed} passed, 0 failed"

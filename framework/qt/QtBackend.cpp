@@ -229,6 +229,21 @@ void QtBackend::dispatch(const std::function<void()>& raise)
 
 std::exception_ptr QtBackend::takePendingException() { return std::exchange(pending_, nullptr); }
 
+namespace {
+QtMessageHandler previousMessageHandler = nullptr;
+}
+
+void QuietOffscreenPlatformNotes()
+{
+    previousMessageHandler =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (message.startsWith(QLatin1String("This plugin does not support")))
+                return;
+            if (previousMessageHandler)
+                previousMessageHandler(type, context, message);
+        });
+}
+
 Ref<ResourceFork> ApplicationResources() { return MakeRef<QtResourceFork>(); }
 
 } // namespace fw::qt

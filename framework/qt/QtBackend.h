@@ -54,6 +54,10 @@ private:
     std::vector<WindowWidget*> windows_;
 };
 
+// Keeps the offscreen platform's notes on what it cannot do (raise a window, size hints) out of the
+// output of tests and benchmarks.
+void QuietOffscreenPlatformNotes();
+
 // The application's resources as Qt resources: picture n is ":/pictures/n.png".
 Ref<ResourceFork> ApplicationResources();
 

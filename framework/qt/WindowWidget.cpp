@@ -130,6 +130,9 @@ void WindowWidget::applyFlags()
 
 void WindowWidget::rebuildMenuBar()
 {
+    // Until the window is built, constructionFinished builds the bar once.
+    if (!constructed_)
+        return;
     QMenuBar* bar = menuBar();
     bar->clear();
     if (!model_)

@@ -31,6 +31,14 @@ using ::testing::HasSubstr;
 
 namespace {
 
+// A control head that only names the control.
+ControlHeadSpec named(const char* name)
+{
+    ControlHeadSpec head;
+    head.name = name;
+    return head;
+}
+
 // ---------------------------------------------------------------------------------------------------
 // The tests' own window class.
 
@@ -807,9 +815,9 @@ TEST_F(RadioGroup, LayoutValuesFormTheGroupToo)
 {
     Ref<ProbeWindow> window = MakeRef<ProbeWindow>();
     const std::vector<ControlBlueprint> rows{
-        {&LookupClass<RadioButton>, "First", RadioButtonLayout({.head = {.name = "First"}, .caption = "1", .value = true})},
-        {&LookupClass<RadioButton>, "Second", RadioButtonLayout({.head = {.name = "Second"}, .caption = "2", .value = true})},
-        {&LookupClass<RadioButton>, "Third", RadioButtonLayout({.head = {.name = "Third"}, .caption = "3"})},
+        {&LookupClass<RadioButton>, "First", RadioButtonLayout({.head = named("First"), .caption = "1", .value = true})},
+        {&LookupClass<RadioButton>, "Second", RadioButtonLayout({.head = named("Second"), .caption = "2", .value = true})},
+        {&LookupClass<RadioButton>, "Third", RadioButtonLayout({.head = named("Third"), .caption = "3"})},
     };
     CreateControlsFrom(*window, rows, {});
     EXPECT_FALSE(ControlNamed<RadioButton>(*window, "First")->value());

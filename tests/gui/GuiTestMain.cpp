@@ -15,6 +15,7 @@
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    fw::qt::QuietOffscreenPlatformNotes();
     QApplication application(argc, argv);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setCursorFlashTime(0);
