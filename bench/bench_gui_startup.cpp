@@ -22,6 +22,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
@@ -210,28 +212,6 @@ void BM_ElevenTextsStraightIntoWidgets(benchmark::State& state)
     window->Close();
 }
 
-// Prints the recalculation's ratio after the run.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const double ours = times_["BM_RecalculationThroughWidgets"];
-        const double baseline = times_["BM_ElevenTextsStraightIntoWidgets"];
-        if (ours > 0 && baseline > 0)
-            std::printf("one recalculation, through the model / straight into Qt: %.2f\n", ours / baseline);
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
 
 } // namespace
 
@@ -258,6 +238,7 @@ int main(int argc, char** argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
+    reporter.printTimeRatio("BM_RecalculationThroughWidgets", "BM_ElevenTextsStraightIntoWidgets");
     fw::ReleaseLiveWindows();
     fw::SetBackend(nullptr);
     return 0;

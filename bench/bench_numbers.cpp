@@ -3,6 +3,8 @@
 // same texts; after the run the throughput ratios are printed (1.0 = as fast as the baseline).
 #include "framework/NumberFormat.h"
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -87,25 +89,6 @@ BENCHMARK_CAPTURE(readCDbl, German, fw::NumberLocale::german());
 BENCHMARK(readFromChars);
 
 // Shows the usual table and keeps each benchmark's time per iteration for the ratios: the median when
-// the run repeats (--benchmark_repetitions), otherwise the single measurement.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const auto& run : runs) {
-            const std::string name = run.run_name.str();
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                seconds[name] = run.GetAdjustedCPUTime();
-                medians[name] = true;
-            } else if (run.run_type == Run::RT_Iteration && !medians[name]) {
-                seconds[name] = run.GetAdjustedCPUTime();
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> seconds;
-    std::map<std::string, bool> medians;
-};
 
 } // namespace
 
@@ -117,14 +100,8 @@ int main(int argc, char** argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    auto ratio = [&](const char* ours, const char* baseline) {
-        const auto a = reporter.seconds.find(ours);
-        const auto b = reporter.seconds.find(baseline);
-        if (a != reporter.seconds.end() && b != reporter.seconds.end() && a->second > 0)
-            std::printf("%s / %s throughput ratio: %.2f\n", ours, baseline, b->second / a->second);
-    };
-    ratio("formatPattern", "formatToChars");
-    ratio("readCDbl/C", "readFromChars");
-    ratio("readCDbl/German", "readFromChars");
+    reporter.printThroughputRatio("formatPattern", "formatToChars");
+    reporter.printThroughputRatio("readCDbl/C", "readFromChars");
+    reporter.printThroughputRatio("readCDbl/German", "readFromChars");
     return 0;
 }

@@ -10,6 +10,8 @@
 #include "framework/NumberFormat.h"
 #include "framework/Window.h"
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -92,18 +94,6 @@ void plainArithmetic(benchmark::State& state)
 BENCHMARK(calcAllOnWindow);
 BENCHMARK(plainArithmetic);
 
-// Shows the usual table and keeps each benchmark's time per iteration for the ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const auto& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                seconds[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> seconds;
-};
 
 } // namespace
 
@@ -115,9 +105,6 @@ int main(int argc, char** argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    const auto window = reporter.seconds.find("calcAllOnWindow");
-    const auto plain = reporter.seconds.find("plainArithmetic");
-    if (window != reporter.seconds.end() && plain != reporter.seconds.end() && plain->second > 0)
-        std::printf("calcAllOnWindow / plainArithmetic time ratio: %.2f\n", window->second / plain->second);
+    reporter.printTimeRatio("calcAllOnWindow", "plainArithmetic");
     return 0;
 }
