@@ -403,6 +403,8 @@ struct MismatchRow {
     const char* derived;
 };
 
+void PrintTo(const MismatchRow& row, std::ostream* out) { *out << row.what; }
+
 class SignatureMismatch : public ::testing::TestWithParam<MismatchRow> {};
 
 TEST_P(SignatureMismatch, ThrowsLogicErrorAndRegistersNothing)
@@ -835,6 +837,8 @@ struct MalformedRow {
     std::size_t offset;
 };
 
+void PrintTo(const MalformedRow& row, std::ostream* out) { *out << row.what; }
+
 const std::string kWidth300 = LayoutWriter().add(Prop::Width, 300).bytes(); // 10 bytes
 
 class MalformedLayout : public WindowModel, public ::testing::WithParamInterface<MalformedRow> {};
@@ -1162,6 +1166,8 @@ struct UnhandledRow {
     std::exception_ptr exception;
     const char* report;
 };
+
+void PrintTo(const UnhandledRow& row, std::ostream* out) { *out << row.what; }
 
 class UnhandledExceptions : public WindowModel, public ::testing::WithParamInterface<UnhandledRow> {};
 

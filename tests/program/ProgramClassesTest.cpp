@@ -623,6 +623,8 @@ struct CountStep {
     const char* shown;
 };
 
+void PrintTo(const CountStep& step, std::ostream* out) { *out << step.event << " from \"" << step.start << "\""; }
+
 class CountArrows : public Program, public ::testing::WithParamInterface<CountStep> {};
 
 TEST_P(CountArrows, StepTheCountAndTheCalculationWritesItBack)
@@ -861,6 +863,8 @@ struct VatRow {
     const char* input;
     const char* converted;
 };
+
+void PrintTo(const VatRow& row, std::ostream* out) { *out << row.what; }
 
 class VatConversion : public Program, public ::testing::WithParamInterface<VatRow> {};
 
