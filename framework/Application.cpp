@@ -86,7 +86,7 @@ void Application::RemoveMenuHandlersFor(const Object& target)
     std::erase_if(menuHandlers_, [&](const auto& entry) { return &entry.second->target() == &target; });
 }
 
-bool Application::HandleMenuCommand(const MenuItem& item)
+bool Application::HandleStandardItem(const MenuItem& item)
 {
     if (item.isQuitItem()) {
         Quit(0);
@@ -101,6 +101,13 @@ bool Application::HandleMenuCommand(const MenuItem& item)
                 backend->editCommand(command);
             return true;
         }
+    return false;
+}
+
+bool Application::HandleMenuCommand(const MenuItem& item)
+{
+    if (HandleStandardItem(item))
+        return true;
     auto found = menuHandlers_.find(item.name());
     if (found == menuHandlers_.end())
         return false;
@@ -108,6 +115,14 @@ bool Application::HandleMenuCommand(const MenuItem& item)
     Ref<Application> self = RefTo(*this);
     handler->invoke();
     return true;
+}
+
+void ChooseMenuItem(const MenuItem& item)
+{
+    if (Ref<Application> app = GetAppObject())
+        app->HandleMenuCommand(item);
+    else
+        Application::HandleStandardItem(item);
 }
 
 void RuntimeInit()

@@ -34,11 +34,16 @@ public:
     // What choosing the item does: the quit item quits, the standard edit items edit the focused field,
     // an item with a bound handler runs it. False when nothing handled the item.
     bool HandleMenuCommand(const MenuItem& item);
+    // The framework's own items alone: the quit item and the standard edit items.
+    static bool HandleStandardItem(const MenuItem& item);
 
 private:
     Ref<MenuBar> menuBar_;
     std::map<std::string, Ref<Delegate>, std::less<>> menuHandlers_;
 };
+
+// What choosing a menu item does, with or without an application object.
+void ChooseMenuItem(const MenuItem& item);
 
 // Starts the runtime: registers the framework's classes.
 void RuntimeInit();

@@ -40,12 +40,7 @@ void addEntries(QMenu* menu, const MenuItem& parent, QtBackend& backend)
         if (item->keyboardShortcut() && !item->keyboardShortcut()->empty())
             action->setShortcut(shortcutFor(*item->keyboardShortcut()));
         QObject::connect(action, &QAction::triggered, &backend, [item, &backend] {
-            backend.dispatch([&] {
-                if (Ref<Application> app = GetAppObject())
-                    app->HandleMenuCommand(*item);
-                else if (item->isQuitItem())
-                    Quit(0);
-            });
+            backend.dispatch([&] { ChooseMenuItem(*item); });
         });
     }
 }

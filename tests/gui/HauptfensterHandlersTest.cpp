@@ -5,7 +5,9 @@
 #include "calculator/Hauptfenster.h"
 #include "framework/NumberFormat.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -193,7 +195,34 @@ TEST_F(HauptfensterHandlers, EachLinkHandsExactlyItsUrlToTheSystem)
     EXPECT_EQ(text("StaticText6"), "Velnora");
 }
 
-} // namespace
+TEST_F(HauptfensterHandlers, EditMenuWorksOnTheFocusedFieldAndItsEditsRecalculate)
+{
+    typeInto("AEKField", "10");
+    typeInto("AufschlagField", "50");
+    typeInto("GHRabattField", "10");
+    EXPECT_EQ(text("AEKNettoText"), "9.00");
+    auto choose = [&](const char* item) {
+        QAction* action = guitest::WidgetOf(*window)->findChild<QAction*>(item);
+        ASSERT_TRUE(action) << item;
+        action->trigger();
+    };
+    guitest::WidgetAs<QLineEdit>(*window, "GHRabattField")->selectAll();
+    choose("EditCut");
+    EXPECT_EQ(text("GHRabattField"), "");
+    EXPECT_EQ(text("AEKNettoText"), "10.00");
+    choose("EditPaste");
+    EXPECT_EQ(text("GHRabattField"), "10");
+    EXPECT_EQ(text("AEKNettoText"), "9.00");
+    choose("EditUndo");
+    EXPECT_EQ(text("GHRabattField"), "");
+    guitest::WidgetAs<QLineEdit>(*window, "GHRabattField")->setText("5");
+    guitest::WidgetAs<QLineEdit>(*window, "GHRabattField")->selectAll();
+    choose("EditCopy");
+    choose("EditClear");
+    EXPECT_EQ(text("GHRabattField"), "");
+    EXPECT_EQ(QApplication::clipboard()->text(), "5");
+}
 
+} // namespace
 
 #include "HauptfensterHandlersTest.moc"
