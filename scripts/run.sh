@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARIVO_TESTS=OFF >/dev/null
-cmake --build build/release --target tarivo
-exec build/release/shell/tarivo "$@"
+cmake -S . -B build/app -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARIVO_TESTS=OFF >/dev/null
+cmake --build build/app --target tarivo
+exec build/app/shell/tarivo "$@"
