@@ -12,6 +12,9 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
 
 namespace fw::qt {
 
@@ -84,6 +87,8 @@ QString keyText(const QKeyEvent& event)
     }
 }
 
+const QString kNumberCharacters = QStringLiteral("0123456789.,-+%€ ");
+
 // Focus that goes with the window's deactivation or a popup menu stays with the control.
 bool focusStaysInWindow(Qt::FocusReason reason)
 {
@@ -154,14 +159,18 @@ EditFieldWidget::EditFieldWidget(QWidget* parent) : QLineEdit(parent)
 
 void EditFieldWidget::apply(Prop prop)
 {
-    if (applyCommon(prop))
+    if (applyCommon(prop)) {
+        measureLayoutFont();
+        fitTextToWidth();
         return;
+    }
     auto& field = static_cast<EditField&>(*model);
     switch (prop) {
     case Prop::Text: {
         QString text = ToQString(field.text());
         if (text != this->text())
             setText(text);
+        fitTextToWidth();
         break;
     }
     case Prop::Alignment:
@@ -194,8 +203,46 @@ void EditFieldWidget::apply(Prop prop)
     }
 }
 
+void EditFieldWidget::measureLayoutFont()
+{
+    if (!model)
+        return;
+    layoutFont_ = ControlFont(*model, QApplication::font());
+    layoutMetrics_ = QFontMetrics(layoutFont_);
+    widestNumberCharacter_ = 0;
+    for (QChar ch : kNumberCharacters)
+        widestNumberCharacter_ = std::max(widestNumberCharacter_, layoutMetrics_.horizontalAdvance(ch));
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const int margin = 4; // the line edit's own inner margins
+    textWidthAvailable_ = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width() - margin;
+}
+
+void EditFieldWidget::fitTextToWidth()
+{
+    if (!model || layoutFont_.pixelSize() <= 0)
+        return;
+    const QString shown = text();
+    // Numbers short enough to fit even in their widest characters need no measuring.
+    const bool surelyFits =
+        shown.size() * widestNumberCharacter_ <= textWidthAvailable_ &&
+        std::all_of(shown.begin(), shown.end(), [](QChar ch) { return kNumberCharacters.contains(ch); });
+    const int needed = surelyFits ? 0 : layoutMetrics_.horizontalAdvance(shown);
+    int size = layoutFont_.pixelSize();
+    if (needed > textWidthAvailable_ && textWidthAvailable_ > 0) {
+        // Never below half the layout's size: past that a scrolled text reads better than a tiny one.
+        size = std::max(size * textWidthAvailable_ / needed, size / 2);
+    }
+    if (size != font().pixelSize()) {
+        QFont fitted = layoutFont_;
+        fitted.setPixelSize(size);
+        setFont(fitted);
+    }
+}
+
 void EditFieldWidget::userEdited(const QString& text)
 {
+    fitTextToWidth();
     if (!model)
         return;
     static_cast<EditField&>(*model).userChangedText(ToStdString(text));
@@ -216,6 +263,7 @@ void EditFieldWidget::keyPressEvent(QKeyEvent* event)
     QLineEdit::keyPressEvent(event);
     inKeyPress_ = false;
     const QString after = text();
+    fitTextToWidth();
     auto& field = static_cast<EditField&>(*model);
     if (after != before)
         field.userChangedText(ToStdString(after));

@@ -48,7 +48,14 @@ protected:
 
 private:
     void userEdited(const QString& text);
+    // A text wider than the field shows in a smaller size of the field's font rather than cut off.
+    void fitTextToWidth();
+    void measureLayoutFont();
     bool inKeyPress_ = false;
+    QFont layoutFont_;
+    QFontMetrics layoutMetrics_{QFont()};
+    int textWidthAvailable_ = 0;
+    int widestNumberCharacter_ = 0;
 };
 
 class StaticTextWidget final : public QLabel, public ControlView {
