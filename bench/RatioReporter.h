@@ -48,3 +48,15 @@ private:
     std::map<std::string, double> seconds_;
     std::map<std::string, bool> fromMedian_;
 };
+
+// Runs the benchmarks that the command line selects, reporting through the reporter; false when the
+// command line holds arguments that Google Benchmark does not know.
+inline bool RunBenchmarks(int* argc, char** argv, RatioReporter& reporter)
+{
+    benchmark::Initialize(argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(*argc, argv))
+        return false;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return true;
+}

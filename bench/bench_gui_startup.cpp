@@ -234,10 +234,8 @@ int main(int argc, char** argv)
     fw::SetBackend(&backend);
     fw::RuntimeInit();
     startup::initialize();
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    RunBenchmarks(&argc, argv, reporter);
     reporter.printTimeRatio("BM_RecalculationThroughWidgets", "BM_ElevenTextsStraightIntoWidgets");
     fw::ReleaseLiveWindows();
     fw::SetBackend(nullptr);

@@ -88,18 +88,13 @@ BENCHMARK_CAPTURE(readCDbl, C, fw::NumberLocale::c());
 BENCHMARK_CAPTURE(readCDbl, German, fw::NumberLocale::german());
 BENCHMARK(readFromChars);
 
-// Shows the usual table and keeps each benchmark's time per iteration for the ratios: the median when
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    if (!RunBenchmarks(&argc, argv, reporter))
+        return 1;
     reporter.printThroughputRatio("formatPattern", "formatToChars");
     reporter.printThroughputRatio("readCDbl/C", "readFromChars");
     reporter.printThroughputRatio("readCDbl/German", "readFromChars");

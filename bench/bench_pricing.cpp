@@ -94,17 +94,13 @@ void plainArithmetic(benchmark::State& state)
 BENCHMARK(calcAllOnWindow);
 BENCHMARK(plainArithmetic);
 
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    if (!RunBenchmarks(&argc, argv, reporter))
+        return 1;
     reporter.printTimeRatio("calcAllOnWindow", "plainArithmetic");
     return 0;
 }
