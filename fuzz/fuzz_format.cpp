@@ -2,6 +2,7 @@
 // valid UTF-8, the output reads back without a NaN, and for the program's own patterns the number
 // reads back the same under both locales.
 #include "framework/NumberFormat.h"
+#include "tests/ProgramPatterns.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -35,16 +36,6 @@ bool validUtf8(std::string_view s)
     return true;
 }
 
-constexpr std::array<std::string_view, 10> kProgramPatterns = {"######.00",
-                                                               "######.00\\%;-######.00\\%",
-                                                               "######",
-                                                               "#####.00\\%;-######.00\\%",
-                                                               "#####.00;-#####.00",
-                                                               "#####.00\\%;-#####.00\\%",
-                                                               "#####.00\\%;-#####.00\\%;",
-                                                               "#####.00\\%",
-                                                               "#####",
-                                                               "###,##0.00 \\\xE2\x82\xAC"};
 
 void check(bool condition)
 {

@@ -1,5 +1,6 @@
 // Format, CDbl and ToInt32 under the C and the German number locale.
 #include "framework/NumberFormat.h"
+#include "tests/ProgramPatterns.h"
 
 #include <gtest/gtest.h>
 
@@ -23,17 +24,6 @@ const NumberLocale kGerman = NumberLocale::german();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-constexpr std::string_view kEuro = "###,##0.00 \\\xE2\x82\xAC"; // ###,##0.00 \€
-const std::vector<std::string_view> kProgramPatterns = {"######.00",
-                                                        "######.00\\%;-######.00\\%",
-                                                        "######",
-                                                        "#####.00\\%;-######.00\\%",
-                                                        "#####.00;-#####.00",
-                                                        "#####.00\\%;-#####.00\\%",
-                                                        "#####.00\\%;-#####.00\\%;",
-                                                        "#####.00\\%",
-                                                        "#####",
-                                                        kEuro};
 
 // Pins the process-wide locale and the locale variables for a test and restores them afterwards.
 class NumberLocaleTest : public ::testing::Test {
@@ -82,10 +72,10 @@ void expectFormats(const std::vector<FormatRow>& rows)
 TEST(FormatTest, ProgramPatterns)
 {
     expectFormats({
-        {1266.4267241379312, kEuro, "1,266.43 €", "1.266,43 €"},
-        {102.58620689655172, kEuro, "102.59 €", "102,59 €"},
-        {0, kEuro, "0.00 €", "0,00 €"},
-        {-1234.5, kEuro, "-1,234.50 €", "-1.234,50 €"},
+        {1266.4267241379312, kEuroPattern, "1,266.43 €", "1.266,43 €"},
+        {102.58620689655172, kEuroPattern, "102.59 €", "102,59 €"},
+        {0, kEuroPattern, "0.00 €", "0,00 €"},
+        {-1234.5, kEuroPattern, "-1,234.50 €", "-1.234,50 €"},
         {13.571428571428573, "######.00", "13.57", "13,57"},
         {-33.00000000000001, "#####.00;-#####.00", "-33.00", "-33,00"},
         {33, "#####.00;-#####.00", "33.00", "33,00"},
@@ -112,7 +102,7 @@ TEST(FormatTest, RoundsHalvesOfTheShortestDecimalAwayFromZero)
         {-2.5, "0", "-3", "-3"},
         {2.4999999999999996, "0", "2", "2"},
         {9.995, "0.00", "10.00", "10,00"},
-        {999999.995, kEuro, "1,000,000.00 €", "1.000.000,00 €"},
+        {999999.995, kEuroPattern, "1,000,000.00 €", "1.000.000,00 €"},
         {0.5, "######", "1", "1"},
         {1e-300, "0.00", "0.00", "0,00"},
         {0.0049999, "0.00", "0.00", "0,00"},
@@ -164,7 +154,7 @@ TEST(FormatTest, InfinityAndNaNStandInPlaceOfTheDigits)
         {kInf, "#####.00\\%;-#####.00\\%", "∞%", "∞%"},
         {-kInf, "#####.00\\%;-#####.00\\%", "-∞%", "-∞%"},
         {-kInf, "######.00", "-∞", "-∞"},
-        {kInf, kEuro, "∞ €", "∞ €"},
+        {kInf, kEuroPattern, "∞ €", "∞ €"},
         {-kInf, "#####.00\\%;-#####.00\\%;", "-∞%", "-∞%"},
         {kNaN, "#####.00\\%;-#####.00\\%;", "–%", "–%"},
         {-kNaN, "######.00", "–", "–"},
@@ -253,12 +243,12 @@ TEST(FormatRoundTripTest, SeededSweepAgainstWholeCents)
         const std::string sign = negative && shown > 0 ? "-" : "";
         const std::string text = sign + integer + "." + cc + " €";
         SCOPED_TRACE(text);
-        ASSERT_EQ(Format(value, kEuro, kC), text);
+        ASSERT_EQ(Format(value, kEuroPattern, kC), text);
         double expected = 0;
         const std::string plain = sign + std::to_string(shown / 100) + "." + cc;
         std::from_chars(plain.data(), plain.data() + plain.size(), expected);
         EXPECT_EQ(CDbl(text, kC), expected);
-        EXPECT_EQ(CDbl(Format(value, kEuro, kGerman), kGerman), expected);
+        EXPECT_EQ(CDbl(Format(value, kEuroPattern, kGerman), kGerman), expected);
     }
 }
 
@@ -396,10 +386,10 @@ TEST_F(NumberLocaleTest, FirstSetVariableDecides)
 TEST_F(NumberLocaleTest, OverloadsWithoutALocaleUseTheCurrentOne)
 {
     fw::SetNumberLocale(kGerman);
-    EXPECT_EQ(Format(1266.426, kEuro), "1.266,43 €");
+    EXPECT_EQ(Format(1266.426, kEuroPattern), "1.266,43 €");
     EXPECT_EQ(CDbl("1.266,43 €"), 1266.43);
     fw::SetNumberLocale(kC);
-    EXPECT_EQ(Format(1266.426, kEuro), "1,266.43 €");
+    EXPECT_EQ(Format(1266.426, kEuroPattern), "1,266.43 €");
     EXPECT_EQ(CDbl("1.266,43 €"), 1.266);
 }
 

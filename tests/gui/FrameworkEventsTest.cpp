@@ -113,9 +113,7 @@ protected:
     }
     void TearDown() override
     {
-        window->Close();
-        window.reset();
-        ReleaseLiveWindows();
+        guitest::CloseWindow(window);
     }
     using Log = std::vector<std::string>;
     Ref<EventProbe> window;

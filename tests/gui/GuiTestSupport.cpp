@@ -52,6 +52,16 @@ void Type(const fw::Window& window, const std::string& controlName, const QStrin
     }
 }
 
+void CloseWindows(fw::Ref<fw::Window> window)
+{
+    EXPECT_FALSE(Backend().takePendingException());
+    if (window)
+        window->Close();
+    window.reset();
+    fw::ReleaseLiveWindows();
+    QApplication::processEvents();
+}
+
 QString SavePicture(const fw::Window& window, const QString& fileName)
 {
     QWidget* widget = WidgetOf(window);

@@ -30,6 +30,15 @@ void ShowAndActivate(const fw::Window& window);
 void Focus(const fw::Window& window, const std::string& controlName);
 // Types the text key by key into the focused control of the window's control.
 void Type(const fw::Window& window, const std::string& controlName, const QString& text);
+// Ends a test's window: no exception may be left over from its handlers; the window and every other
+// live window close.
+void CloseWindows(fw::Ref<fw::Window> window);
+template <class W>
+void CloseWindow(fw::Ref<W>& window)
+{
+    CloseWindows(std::move(window));
+    window.reset();
+}
 // Saves a picture of the window into the build folder; returns the file's path.
 QString SavePicture(const fw::Window& window, const QString& fileName);
 

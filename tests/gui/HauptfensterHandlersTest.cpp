@@ -38,10 +38,7 @@ protected:
     }
     void TearDown() override
     {
-        window->Close();
-        window.reset();
-        fw::ReleaseLiveWindows();
-        EXPECT_FALSE(guitest::Backend().takePendingException());
+        guitest::CloseWindow(window);
     }
     QString text(const char* control) const
     {

@@ -23,9 +23,7 @@ protected:
     void SetUp() override { window = fw::SharedWindow<Hauptfenster>(); }
     void TearDown() override
     {
-        window->Close();
-        window.reset();
-        fw::ReleaseLiveWindows();
+        guitest::CloseWindow(window);
     }
     fw::Ref<Hauptfenster> window;
 };

@@ -42,11 +42,7 @@ protected:
     }
     void TearDown() override
     {
-        EXPECT_FALSE(guitest::Backend().takePendingException());
-        window->Close();
-        window.reset();
-        fw::ReleaseLiveWindows();
-        QApplication::processEvents();
+        guitest::CloseWindow(window);
         fw::SetNumberLocale(savedLocale_);
     }
 

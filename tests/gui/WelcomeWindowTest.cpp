@@ -34,11 +34,7 @@ protected:
     void SetUp() override { window = fw::SharedWindow<Welcome>(); }
     void TearDown() override
     {
-        EXPECT_FALSE(guitest::Backend().takePendingException());
-        window->Close();
-        window.reset();
-        fw::ReleaseLiveWindows();
-        QApplication::processEvents();
+        guitest::CloseWindow(window);
     }
 
     QMainWindow* mainWidget() const { return qobject_cast<QMainWindow*>(guitest::WidgetOf(*window)); }
