@@ -10,7 +10,6 @@
 #include "framework/Application.h"
 #include "framework/PropertyBlob.h"
 #include "framework/qt/QtBackend.h"
-#include "resources/Layouts.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
@@ -68,7 +67,7 @@ int runBareWindowUntilShown(int argc, char** argv)
     window.setCentralWidget(content);
     for (const char* menu : {"&Datei", "&Bearbeiten", "Fenster"})
         window.menuBar()->addMenu(menu)->addAction("Eintrag");
-    for (const fw::ControlBlueprint& row : layouts::HauptfensterControls()) {
+    for (const fw::ControlBlueprint& row : Hauptfenster::Controls().blueprints()) {
         std::map<fw::Prop, fw::PropValue> values;
         for (fw::LayoutEntry& entry : fw::ReadLayout(row.layout))
             values[entry.prop] = std::move(entry.value);

@@ -4,7 +4,6 @@
 // writing controls by name and parsing the inputs cost. After the run the ratio is printed
 // (how many times longer the window's run takes than the baseline).
 #include "calculator/Hauptfenster.h"
-#include "shell/Startup.h"
 
 #include "framework/Application.h"
 #include "framework/NumberFormat.h"
@@ -34,7 +33,7 @@ void fill(Hauptfenster& window)
 void calcAllOnWindow(benchmark::State& state)
 {
     fw::RuntimeInit();
-    startup::initialize();
+    fw::LookupClass<Hauptfenster>();
     fw::SetNumberLocale(fw::NumberLocale::c());
     fw::Ref<Hauptfenster> window = fw::SharedWindow<Hauptfenster>();
     fill(*window);

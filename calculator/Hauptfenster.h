@@ -1,4 +1,7 @@
-// The price calculator window: its class, its pricing model, its layout and its event handlers.
+// The price calculator window, whole: its class, its control rows and event bindings
+// (Hauptfenster.cpp), its handlers (HauptfensterHandlers.cpp) and its pricing model (PricingModel.cpp,
+// PriceBands.cpp). This layer uses the framework and the menu bar (menubar/), nothing else; the shell
+// above it opens the window.
 //
 // The window keeps no data of its own. Every value lives as the text of one of its controls, and every
 // computation reads the texts again by control name: calcAll reads the inputs, calculateOTC works out
@@ -7,8 +10,9 @@
 // tests and on real widgets in the program. Its shared instance is fw::SharedWindow<Hauptfenster>().
 #pragma once
 
+#include "framework/ControlTable.h"
 #include "framework/Menu.h"
-#include "framework/Window.h"
+#include "framework/WindowClass.h"
 
 #include <cstdint>
 #include <string>
@@ -16,17 +20,14 @@
 
 struct VatRate;
 
-class Hauptfenster : public fw::Window {
+class Hauptfenster : public fw::WindowClass<Hauptfenster, "Hauptfenster.Hauptfenster"> {
 public:
-    static constexpr std::string_view kClassName = "Hauptfenster.Hauptfenster";
-    static constexpr std::string_view kDisplayName = "Hauptfenster";
-    static void ctblinit();
-    const fw::ClassRecord& classRecord() const override;
+    static const fw::WindowRow& LayoutRow();
+    static const fw::ControlTable& Controls();
+    static void describeMembers(fw::ClassBuilder& builder);
 
-    // Window hooks and construction.
+    // The menu bar first, so that the window has it when its layout makes it visible.
     void Layout() override;
-    void CreateControls() override;
-    virtual void CreateControls0();
 
     // Event handlers, one per bound control event.
     virtual void AufschlagField_LostFocus();
@@ -70,8 +71,6 @@ public:
     virtual fw::Ref<fw::MenuItem> DateiMenu();
     virtual fw::Ref<fw::QuitMenuItem> FileQuit();
     virtual fw::Ref<fw::MenuItem> UntitledMenu1();
-
-    void AddMenuHandlers(fw::Window& window) override;
 
     // The pricing model.
     virtual bool calculateOTC(double AEK, double Aufschlag, double AVK, std::int32_t Anzahl, double Spanne,

@@ -1,6 +1,7 @@
 // The price calculator's event handlers. Most recalculate the whole window; the arrows step a field
 // first; "Neu" empties the form; "Abbruch" quits; the two links hand their URL to the system.
 #include "Hauptfenster.h"
+#include "PricePatterns.h"
 
 #include "framework/Application.h"
 #include "framework/NumberFormat.h"
@@ -10,10 +11,9 @@ namespace {
 constexpr std::string_view kAuthorMail = "mailto:autor@velnora.example";
 constexpr std::string_view kMakerSite = "http://www.velnora.example";
 
-// The patterns the arrows write their stepped value with.
-constexpr std::string_view kSignedPercent = "#####.00\\%;-#####.00\\%;";
-constexpr std::string_view kPercent = "#####.00\\%";
-constexpr std::string_view kWhole = "#####";
+using patterns::kStepPercent;
+using patterns::kStepSignedPercent;
+using patterns::kStepWhole;
 
 } // namespace
 
@@ -65,14 +65,14 @@ void Hauptfenster::stepField(std::string_view field, double step, std::string_vi
     calcAll();
 }
 
-void Hauptfenster::avklittle_Up() { stepField("AnderungField", 1.0, kSignedPercent); }
-void Hauptfenster::avklittle_Down() { stepField("AnderungField", -1.0, kSignedPercent); }
-void Hauptfenster::Aufschlaglittle_Up() { stepField("AufschlagField", 1.0, kPercent); }
-void Hauptfenster::Aufschlaglittle_Down() { stepField("AufschlagField", -1.0, kSignedPercent); }
-void Hauptfenster::AnzahlLittle_Up() { stepField("AnzahlField", 1.0, kWhole); }
-void Hauptfenster::AnzahlLittle_Down() { stepField("AnzahlField", -1.0, kWhole); }
-void Hauptfenster::GHLittle_Up() { stepField("GHRabattField", 0.1, kPercent); }
-void Hauptfenster::GHLittle_Down() { stepField("GHRabattField", -0.1, kPercent); }
-void Hauptfenster::HerstellerLittle_Up() { stepField("HerstellerField", 1.0, kPercent); }
-void Hauptfenster::HerstellerLittle_Down() { stepField("HerstellerField", -1.0, kPercent); }
+void Hauptfenster::avklittle_Up() { stepField("AnderungField", 1.0, kStepSignedPercent); }
+void Hauptfenster::avklittle_Down() { stepField("AnderungField", -1.0, kStepSignedPercent); }
+void Hauptfenster::Aufschlaglittle_Up() { stepField("AufschlagField", 1.0, kStepPercent); }
+void Hauptfenster::Aufschlaglittle_Down() { stepField("AufschlagField", -1.0, kStepSignedPercent); }
+void Hauptfenster::AnzahlLittle_Up() { stepField("AnzahlField", 1.0, kStepWhole); }
+void Hauptfenster::AnzahlLittle_Down() { stepField("AnzahlField", -1.0, kStepWhole); }
+void Hauptfenster::GHLittle_Up() { stepField("GHRabattField", 0.1, kStepPercent); }
+void Hauptfenster::GHLittle_Down() { stepField("GHRabattField", -0.1, kStepPercent); }
+void Hauptfenster::HerstellerLittle_Up() { stepField("HerstellerField", 1.0, kStepPercent); }
+void Hauptfenster::HerstellerLittle_Down() { stepField("HerstellerField", -1.0, kStepPercent); }
 void Hauptfenster::radioUst19_Action() { calcAll(); }

@@ -2,6 +2,7 @@
 // intermediate rounding: only the display formatting rounds, and values pass from one run to the next
 // solely as the formatted texts of the controls.
 #include "Hauptfenster.h"
+#include "PricePatterns.h"
 #include "VatRate.h"
 
 #include "framework/NumberFormat.h"
@@ -9,16 +10,12 @@
 using fw::CDbl;
 using fw::Format;
 
-namespace {
-
-constexpr std::string_view kMoney = "######.00";
-constexpr std::string_view kMarkup = "######.00\\%;-######.00\\%";
-constexpr std::string_view kCount = "######";
-constexpr std::string_view kMargin = "#####.00\\%;-######.00\\%";
-constexpr std::string_view kProfit = "#####.00;-#####.00";
-constexpr std::string_view kProfitChange = "#####.00\\%;-#####.00\\%";
-
-} // namespace
+using patterns::kCount;
+using patterns::kMargin;
+using patterns::kMarkup;
+using patterns::kMoney;
+using patterns::kProfit;
+using patterns::kProfitChange;
 
 void Hauptfenster::calcAll()
 {

@@ -20,9 +20,9 @@ struct ControlBlueprint {
 };
 
 struct EventBinding {
-    std::string_view control;
-    std::string_view event;
-    std::string_view handler; // a member of the window's class
+    std::string control;
+    std::string event;
+    std::string handler; // a member of the window's class
 };
 
 // Runs between adding a control and applying its layout, for a value no layout can carry.

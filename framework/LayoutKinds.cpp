@@ -1,6 +1,8 @@
 #include "LayoutKinds.h"
 
 #include <limits>
+#include <type_traits>
+#include <variant>
 
 namespace fw {
 namespace {
@@ -11,38 +13,39 @@ constexpr Color kWhite{0xFF, 0xFF, 0xFF};
 constexpr std::int32_t kNoIndex = std::numeric_limits<std::int32_t>::min();
 
 // Writes the entries every control starts with, then lets finish() place TabIndex after the class's
-// entries when the head asks for it there.
+// entries when the window asks for it there.
 class ControlWriter {
 public:
-    ControlWriter(const ControlHeadSpec& head, std::int32_t width, std::int32_t height) : head_(head)
+    ControlWriter(const std::string& name, Place place, std::int32_t tabIndex, TabIndexPlace tabIndexPlace)
+        : tabIndex_(tabIndex), tabIndexPlace_(tabIndexPlace)
     {
-        w.add(Prop::Name, head.name)
+        w.add(Prop::Name, name)
             .add(Prop::Index, kNoIndex)
-            .add(Prop::Left, head.left)
-            .add(Prop::Top, head.top)
-            .add(Prop::Width, width)
-            .add(Prop::Height, height)
+            .add(Prop::Left, place.left)
+            .add(Prop::Top, place.top)
+            .add(Prop::Width, place.width)
+            .add(Prop::Height, place.height)
             .add(Prop::LockLeft, false)
             .add(Prop::LockTop, false)
             .add(Prop::LockRight, false)
             .add(Prop::LockBottom, false)
             .add(Prop::TabPanelIndex, 0);
-        if (head.tabIndexPlace == TabIndexPlace::AfterTabPanelIndex)
-            w.add(Prop::TabIndex, head.tabIndex);
+        if (tabIndexPlace_ == TabIndexPlace::AfterTabPanelIndex)
+            w.add(Prop::TabIndex, tabIndex_);
     }
-    explicit ControlWriter(const ControlHeadSpec& head) : ControlWriter(head, head.width, head.height) {}
 
     std::string finish()
     {
-        if (head_.tabIndexPlace == TabIndexPlace::Last)
-            w.add(Prop::TabIndex, head_.tabIndex);
+        if (tabIndexPlace_ == TabIndexPlace::Last)
+            w.add(Prop::TabIndex, tabIndex_);
         return w.bytes();
     }
 
     LayoutWriter w;
 
 private:
-    const ControlHeadSpec& head_;
+    std::int32_t tabIndex_;
+    TabIndexPlace tabIndexPlace_;
 };
 
 // The entries every control with a font shares, from TextFont to Underline.
@@ -63,7 +66,7 @@ void AddShown(LayoutWriter& w)
 
 } // namespace
 
-std::string WindowLayout(const WindowLayoutSpec& spec)
+std::string WindowLayout(const WindowRow& spec)
 {
     LayoutWriter w;
     w.add(Prop::Placement, 0)
@@ -91,9 +94,10 @@ std::string WindowLayout(const WindowLayoutSpec& spec)
     return w.bytes();
 }
 
-std::string EditFieldLayout(const EditFieldLayoutSpec& spec)
+namespace {
+
+std::string layoutOf(const EditFieldRow& spec, ControlWriter c)
 {
-    ControlWriter c(spec.head);
     c.w.add(Prop::Border, true)
         .add(Prop::Multiline, false)
         .add(Prop::ScrollbarHorizontal, false)
@@ -119,9 +123,8 @@ std::string EditFieldLayout(const EditFieldLayoutSpec& spec)
     return c.finish();
 }
 
-std::string StaticTextLayout(const StaticTextLayoutSpec& spec)
+std::string layoutOf(const StaticTextRow& spec, ControlWriter c)
 {
-    ControlWriter c(spec.head);
     c.w.add(Prop::Text, spec.text)
         .add(Prop::TextAlign, 0)
         .add(Prop::TextColor, spec.textColor)
@@ -133,9 +136,8 @@ std::string StaticTextLayout(const StaticTextLayoutSpec& spec)
     return c.finish();
 }
 
-std::string PushButtonLayout(const PushButtonLayoutSpec& spec)
+std::string layoutOf(const PushButtonRow& spec, ControlWriter c)
 {
-    ControlWriter c(spec.head);
     c.w.add(Prop::Caption, spec.caption)
         .add(Prop::Default, spec.isDefault)
         .add(Prop::Cancel, spec.isCancel)
@@ -146,9 +148,8 @@ std::string PushButtonLayout(const PushButtonLayoutSpec& spec)
     return c.finish();
 }
 
-std::string RadioButtonLayout(const RadioButtonLayoutSpec& spec)
+std::string layoutOf(const RadioButtonRow& spec, ControlWriter c)
 {
-    ControlWriter c(spec.head);
     c.w.add(Prop::Caption, spec.caption).add(Prop::Enabled, true);
     AddShown(c.w);
     AddFont(c.w, 12, false, false);
@@ -156,20 +157,16 @@ std::string RadioButtonLayout(const RadioButtonLayoutSpec& spec)
     return c.finish();
 }
 
-std::string LittleArrowsLayout(const LittleArrowsLayoutSpec& spec)
+std::string layoutOf(const LittleArrowsRow&, ControlWriter c)
 {
-    // An unset size stands for the arrows' own 13 x 23.
-    ControlWriter c(spec.head, spec.head.width != 0 ? spec.head.width : 13,
-                    spec.head.height != 0 ? spec.head.height : 23);
     c.w.add(Prop::InitialParent, "");
     AddShown(c.w);
     c.w.add(Prop::Enabled, true);
     return c.finish();
 }
 
-std::string CanvasLayout(const CanvasLayoutSpec& spec)
+std::string layoutOf(const CanvasRow&, ControlWriter c)
 {
-    ControlWriter c(spec.head);
     AddShown(c.w);
     c.w.add(Prop::Enabled, true)
         .add(Prop::UseFocusRing, true)
@@ -178,6 +175,23 @@ std::string CanvasLayout(const CanvasLayoutSpec& spec)
         .add(Prop::EraseBackground, true)
         .add(Prop::InitialParent, "");
     return c.finish();
+}
+
+} // namespace
+
+std::string ControlLayout(const ControlRow& row, std::int32_t tabIndex, TabIndexPlace tabIndexPlace)
+{
+    return std::visit(
+        [&](const auto& spec) {
+            Place place = spec.place;
+            if constexpr (std::is_same_v<std::decay_t<decltype(spec)>, LittleArrowsRow>) {
+                // An unset size stands for the arrows' own 13 x 23.
+                place.width = place.width != 0 ? place.width : 13;
+                place.height = place.height != 0 ? place.height : 23;
+            }
+            return layoutOf(spec, ControlWriter(spec.name, place, tabIndex, tabIndexPlace));
+        },
+        row);
 }
 
 } // namespace fw

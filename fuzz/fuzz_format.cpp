@@ -2,7 +2,7 @@
 // valid UTF-8, the output reads back without a NaN, and for the program's own patterns the number
 // reads back the same under both locales.
 #include "framework/NumberFormat.h"
-#include "tests/ProgramPatterns.h"
+#include "tests/support/ProgramPatterns.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,8 +1,8 @@
 #include "App.h"
 
+#include "about/Welcome.h"
 #include "calculator/Hauptfenster.h"
 #include "vat/UST.h"
-#include "Welcome.h"
 
 using namespace fw;
 
@@ -21,19 +21,12 @@ bool showWindow()
 
 } // namespace
 
-void App::ctblinit()
+void App::describe(ClassBuilder& b)
 {
-    if (FindClass(kClassName))
-        return;
-    ClassBuilder(std::string(kClassName), &LookupClass<Application>())
-        .method("_FensterTarivo_Action", "%b%", &App::FensterTarivo_Action)
+    b.method("_FensterTarivo_Action", "%b%", &App::FensterTarivo_Action)
         .method("_Fenster16_Action", "%b%", &App::Fenster16_Action)
-        .method("_FensterberTarivo_Action", "%b%", &App::FensterberTarivo_Action)
-        .factory([] { return Ref<Object>(MakeRef<App>()); })
-        .registerClass();
+        .method("_FensterberTarivo_Action", "%b%", &App::FensterberTarivo_Action);
 }
-
-const ClassRecord& App::classRecord() const { return LookupClass<App>(); }
 
 Ref<App> App::Instance()
 {

@@ -2,13 +2,11 @@
 #pragma once
 
 #include "framework/Application.h"
+#include "framework/Registered.h"
 
-class App : public fw::Application {
+class App : public fw::Registered<App, fw::Application, "App"> {
 public:
-    static constexpr std::string_view kClassName = "App";
-    static constexpr std::string_view kDisplayName = "App";
-    static void ctblinit();
-    const fw::ClassRecord& classRecord() const override;
+    static void describe(fw::ClassBuilder& builder);
 
     // The registered application object as an App, or nil.
     static fw::Ref<App> Instance();

@@ -2,10 +2,11 @@
 
 #include "App.h"
 #include "FileTypes.h"
-#include "Menue.h"
-#include "VelnoraLogo.h"
-#include "Welcome.h"
+
+#include "about/Welcome.h"
 #include "calculator/Hauptfenster.h"
+#include "menubar/Menue.h"
+#include "resources/VelnoraLogo.h"
 #include "vat/UST.h"
 
 #include "framework/Application.h"

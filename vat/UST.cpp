@@ -1,22 +1,14 @@
+// The VAT converter: a 300 x 300 window titled "Umsatzsteuerrechner" with two large price fields under
+// their labels and a "Neu" button; its controls carry their tab index last.
 #include "UST.h"
+#include "EuroPattern.h"
 
-#include "framework/ControlBlueprint.h"
 #include "framework/NumberFormat.h"
-#include "resources/Layouts.h"
 
 using namespace fw;
 
 namespace {
 
-constexpr std::string_view kEuroPattern = "###,##0.00 \\€";
-
-constexpr EventBinding kBindings[] = {
-    {"EditPreis16", "TextChange", "EditPreis16_TextChange"},
-    {"EditPreis16", "GotFocus", "EditPreis16_GotFocus"},
-    {"EditPreis19", "TextChange", "EditPreis19_TextChange"},
-    {"EditPreis19", "GotFocus", "EditPreis19_GotFocus"},
-    {"Pushok", "Action", "Pushok_Action"},
-};
 
 PropertyRecord booleanProperty(std::string name, bool UST::*field)
 {
@@ -33,39 +25,38 @@ PropertyRecord booleanProperty(std::string name, bool UST::*field)
 
 } // namespace
 
-void UST::ctblinit()
+const WindowRow& UST::LayoutRow()
 {
-    if (FindClass(kClassName))
-        return;
-    ClassBuilder b(std::string(kClassName), &LookupClass<Window>());
-    b.method("Layout", "%%", &UST::Layout)
-        .method("CreateControls", "%%", &UST::CreateControls)
-        .method("_CreateControls0", "%%", &UST::CreateControls0);
-    for (const ControlBlueprint& row : layouts::USTControls())
-        b.rawMember(ControlAccessor(row.name, row.controlClass()));
-    b.method("EditPreis16_TextChange", "%%", &UST::EditPreis16_TextChange)
-        .method("EditPreis16_GotFocus", "%%", &UST::EditPreis16_GotFocus)
-        .method("EditPreis19_TextChange", "%%", &UST::EditPreis19_TextChange)
-        .method("EditPreis19_GotFocus", "%%", &UST::EditPreis19_GotFocus)
-        .method("Pushok_Action", "%%", &UST::Pushok_Action)
-        .method("AddMenuHandlers", "%%o<Window>", &UST::AddMenuHandlers)
-        .method("calcUST", "%%", &UST::calcUST)
-        .implementsEvent("Layout")
-        .implementsEvent("CreateControls")
-        .implementsEvent("AddMenuHandlers")
-        .property(booleanProperty("set16", &UST::set16))
-        .property(booleanProperty("set19", &UST::set19))
-        .factory([] { return Ref<Object>(MakeRef<UST>()); })
-        .registerClass();
+    static const WindowRow row{.width = 300, .height = 300, .title = "Umsatzsteuerrechner"};
+    return row;
 }
 
-const ClassRecord& UST::classRecord() const { return LookupClass<UST>(); }
+const ControlTable& UST::Controls()
+{
+    static const ControlTable table(
+        {
+            StaticTextRow{.name = "StaticText16", .place = {43, 30, 100, 20}, .text = "Preis 16%", .textSize = 0},
+            EditFieldRow{.name = "EditPreis16", .place = {43, 62, 214, 48}, .textSize = 36, .bold = true,
+                         .alignment = 0,
+                         .on = {{"TextChange", &UST::EditPreis16_TextChange}, {"GotFocus", &UST::EditPreis16_GotFocus}}},
+            StaticTextRow{.name = "StaticText19", .place = {43, 154, 100, 20}, .text = "Preis 19%", .textSize = 0},
+            EditFieldRow{.name = "EditPreis19", .place = {43, 186, 214, 48}, .textSize = 36, .bold = true,
+                         .alignment = 0,
+                         .on = {{"TextChange", &UST::EditPreis19_TextChange}, {"GotFocus", &UST::EditPreis19_GotFocus}}},
+            PushButtonRow{.name = "Pushok", .place = {110, 252, 80, 20}, .caption = "Neu", .isDefault = true,
+                          .textSize = 0, .on = {{"Action", &UST::Pushok_Action}}},
+        },
+        TabIndexPlace::Last);
+    return table;
+}
 
-void UST::Layout() { SetProperties(*this, layouts::USTWindow()); }
-void UST::CreateControls() { CreateControls0(); }
-void UST::CreateControls0() { CreateControlsFrom(*this, layouts::USTControls(), kBindings); }
-
-void UST::AddMenuHandlers(Window& window) { RuntimeCheckCast(RefTo<Object>(window), LookupClass<UST>()); }
+void UST::describeMembers(ClassBuilder& b)
+{
+    b.method("AddMenuHandlers", "%%o<Window>", &UST::AddMenuHandlers)
+        .method("calcUST", "%%", &UST::calcUST)
+        .property(booleanProperty("set16", &UST::set16))
+        .property(booleanProperty("set19", &UST::set19));
+}
 
 void UST::EditPreis16_TextChange() { calcUST(); }
 void UST::EditPreis19_TextChange() { calcUST(); }
@@ -103,5 +94,5 @@ void UST::convert(std::string_view source, std::string_view destination, double 
     Ref<EditField> from = ControlNamed<EditField>(*this, source);
     double value = CDbl(from->text());
     double converted = (value / divisor) * multiplier;
-    to->setText(Format(converted, kEuroPattern));
+    to->setText(Format(converted, patterns::kEuro));
 }

@@ -1,6 +1,6 @@
 // Format, CDbl and ToInt32 under the C and the German number locale.
 #include "framework/NumberFormat.h"
-#include "tests/ProgramPatterns.h"
+#include "tests/support/ProgramPatterns.h"
 
 #include <gtest/gtest.h>
 

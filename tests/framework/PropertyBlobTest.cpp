@@ -26,10 +26,9 @@ std::vector<Prop> Props(const std::string& layout)
     return props;
 }
 
-ControlHeadSpec Head(TabIndexPlace place)
-{
-    return ControlHeadSpec{"Control1", 10, 20, 100, 22, 7, place};
-}
+// Every control here is "Control1" at 10, 20, 100 x 22, seventh in its window's keyboard order.
+constexpr Place kPlace{10, 20, 100, 22};
+constexpr std::int32_t kTabIndex = 7;
 
 std::string ErrorOf(const std::string& layout)
 {
@@ -125,7 +124,7 @@ TEST(PropertyBlobKinds, AboutWindowAndCanvasHaveTheirExactSizes)
     EXPECT_EQ(ReadLayout(window).size(), 22u);
     EXPECT_EQ(window.substr(0, 24), "Placement \x00\x00\x00\x00Width \x00\x00\x01\xDC"s);
 
-    const std::string canvas = CanvasLayout({{"Canvas1", 239, 212, 205, 73, 4}});
+    const std::string canvas = ControlLayout(CanvasRow{"Canvas1", {239, 212, 205, 73}}, 4);
     EXPECT_EQ(canvas.size(), 257u);
     EXPECT_EQ(ReadLayout(canvas).size(), 21u);
     EXPECT_EQ(canvas.substr(0, 16), Entry(Prop::Name, "Canvas1"));
@@ -134,12 +133,12 @@ TEST(PropertyBlobKinds, AboutWindowAndCanvasHaveTheirExactSizes)
 TEST(PropertyBlobKinds, EveryKindHasItsEntriesAndTabIndexWhereAsked)
 {
     const std::vector<std::pair<std::function<std::string(TabIndexPlace)>, std::size_t>> kinds{
-        {[](TabIndexPlace p) { return EditFieldLayout({Head(p)}); }, 40},
-        {[](TabIndexPlace p) { return StaticTextLayout({Head(p), "Netto"}); }, 28},
-        {[](TabIndexPlace p) { return PushButtonLayout({Head(p), "OK", true}); }, 25},
-        {[](TabIndexPlace p) { return RadioButtonLayout({Head(p), "Brutto", true}); }, 24},
-        {[](TabIndexPlace p) { return LittleArrowsLayout({Head(p)}); }, 17},
-        {[](TabIndexPlace p) { return CanvasLayout({Head(p)}); }, 21},
+        {[](TabIndexPlace p) { return ControlLayout(EditFieldRow{"Control1", kPlace}, kTabIndex, p); }, 40},
+        {[](TabIndexPlace p) { return ControlLayout(StaticTextRow{"Control1", kPlace, "Netto"}, kTabIndex, p); }, 28},
+        {[](TabIndexPlace p) { return ControlLayout(PushButtonRow{"Control1", kPlace, "OK", true}, kTabIndex, p); }, 25},
+        {[](TabIndexPlace p) { return ControlLayout(RadioButtonRow{"Control1", kPlace, "Brutto", true}, kTabIndex, p); }, 24},
+        {[](TabIndexPlace p) { return ControlLayout(LittleArrowsRow{"Control1", kPlace}, kTabIndex, p); }, 17},
+        {[](TabIndexPlace p) { return ControlLayout(CanvasRow{"Control1", kPlace}, kTabIndex, p); }, 21},
     };
     for (const auto& [layout, count] : kinds) {
         const auto normal = Props(layout(TabIndexPlace::AfterTabPanelIndex));
@@ -165,7 +164,7 @@ TEST(PropertyBlobKinds, WrittenLayoutsReadBackToTheirValues)
         ADD_FAILURE() << Info(prop).layoutName << " missing";
         return PropValue{};
     };
-    const std::string field = EditFieldLayout({Head(TabIndexPlace::Last), false, 14, true, 1});
+    const std::string field = ControlLayout(EditFieldRow{"Control1", kPlace, false, 14, true, 1}, kTabIndex, TabIndexPlace::Last);
     EXPECT_EQ(valueOf(field, Prop::Enabled), PropValue(false));
     EXPECT_EQ(valueOf(field, Prop::TextSize), PropValue(14));
     EXPECT_EQ(valueOf(field, Prop::Bold), PropValue(true));
@@ -174,19 +173,19 @@ TEST(PropertyBlobKinds, WrittenLayoutsReadBackToTheirValues)
     EXPECT_EQ(valueOf(field, Prop::TabIndex), PropValue(7));
 
     const std::string label =
-        StaticTextLayout({Head(TabIndexPlace::AfterTabPanelIndex), "Zeile\rZeile", {1, 2, 3}, true, 10, true, true});
+        ControlLayout(StaticTextRow{"Control1", kPlace, "Zeile\rZeile", {1, 2, 3}, true, 10, true, true}, kTabIndex);
     EXPECT_EQ(valueOf(label, Prop::Text), PropValue("Zeile\rZeile"s));
     EXPECT_EQ(valueOf(label, Prop::TextColor), PropValue(Color{1, 2, 3}));
     EXPECT_EQ(valueOf(label, Prop::Multiline), PropValue(true));
     EXPECT_EQ(valueOf(label, Prop::Underline), PropValue(true));
 
-    const std::string button = PushButtonLayout({Head(TabIndexPlace::AfterTabPanelIndex), "Abbrechen", false, true});
+    const std::string button = ControlLayout(PushButtonRow{"Control1", kPlace, "Abbrechen", false, true}, kTabIndex);
     EXPECT_EQ(valueOf(button, Prop::Default), PropValue(false));
     EXPECT_EQ(valueOf(button, Prop::Cancel), PropValue(true));
-    EXPECT_EQ(valueOf(RadioButtonLayout({Head(TabIndexPlace::Last), "Netto", true}), Prop::Value), PropValue(true));
+    EXPECT_EQ(valueOf(ControlLayout(RadioButtonRow{"Control1", kPlace, "Netto", true}, kTabIndex, TabIndexPlace::Last), Prop::Value), PropValue(true));
 
-    const std::string arrows = LittleArrowsLayout({{"Arrows1", 5, 6}});
+    const std::string arrows = ControlLayout(LittleArrowsRow{"Arrows1", {5, 6}});
     EXPECT_EQ(valueOf(arrows, Prop::Width), PropValue(13));
     EXPECT_EQ(valueOf(arrows, Prop::Height), PropValue(23));
-    EXPECT_EQ(valueOf(LittleArrowsLayout({Head(TabIndexPlace::Last)}), Prop::Width), PropValue(100));
+    EXPECT_EQ(valueOf(ControlLayout(LittleArrowsRow{"Control1", kPlace}, kTabIndex, TabIndexPlace::Last), Prop::Width), PropValue(100));
 }

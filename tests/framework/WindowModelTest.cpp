@@ -31,14 +31,6 @@ using ::testing::HasSubstr;
 
 namespace {
 
-// A control head that only names the control.
-ControlHeadSpec named(const char* name)
-{
-    ControlHeadSpec head;
-    head.name = name;
-    return head;
-}
-
 // ---------------------------------------------------------------------------------------------------
 // The tests' own window class.
 
@@ -50,30 +42,25 @@ std::vector<std::string>& Trace()
 
 const std::vector<ControlBlueprint>& ProbeControls()
 {
-    auto head = [](const char* name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
-                   std::int32_t tabIndex) {
-        return ControlHeadSpec{.name = name, .left = left, .top = top, .width = width, .height = height,
-                               .tabIndex = tabIndex};
-    };
     static const std::vector<ControlBlueprint> rows{
         // A layout is any run of entries: the field's text follows the kind's own entries.
         {&LookupClass<EditField>, "NameField",
-         EditFieldLayout({.head = head("NameField", 10, 30, 80, 22, 0)}) +
+         ControlLayout(EditFieldRow{.name = "NameField", .place = {10, 30, 80, 22}}, 0) +
              LayoutWriter().add(Prop::Text, "preset").bytes()},
         {&LookupClass<StaticText>, "Caption",
-         StaticTextLayout({.head = head("Caption", 10, 8, 60, 20, 1), .text = "Name"})},
+         ControlLayout(StaticTextRow{.name = "Caption", .place = {10, 8, 60, 20}, .text = "Name"}, 1)},
         {&LookupClass<PushButton>, "OkButton",
-         PushButtonLayout({.head = head("OkButton", 200, 160, 80, 20, 2), .caption = "OK", .isDefault = true})},
+         ControlLayout(PushButtonRow{.name = "OkButton", .place = {200, 160, 80, 20}, .caption = "OK", .isDefault = true}, 2)},
         {&LookupClass<RadioButton>, "ChoiceA",
-         RadioButtonLayout({.head = head("ChoiceA", 10, 70, 50, 20, 3), .caption = "A", .value = true})},
+         ControlLayout(RadioButtonRow{.name = "ChoiceA", .place = {10, 70, 50, 20}, .caption = "A", .value = true}, 3)},
         {&LookupClass<RadioButton>, "ChoiceB",
-         RadioButtonLayout({.head = head("ChoiceB", 70, 70, 50, 20, 4), .caption = "B"})},
-        {&LookupClass<LittleArrows>, "Stepper", LittleArrowsLayout({.head = head("Stepper", 95, 30, 0, 0, 5)})},
+         ControlLayout(RadioButtonRow{.name = "ChoiceB", .place = {70, 70, 50, 20}, .caption = "B"}, 4)},
+        {&LookupClass<LittleArrows>, "Stepper", ControlLayout(LittleArrowsRow{.name = "Stepper", .place = {95, 30, 0, 0}}, 5)},
     };
     return rows;
 }
 
-constexpr EventBinding kProbeBindings[] = {
+const EventBinding kProbeBindings[] = {
     {"NameField", "TextChange", "NameField_TextChange"},
     {"NameField", "KeyDown", "NameField_KeyDown"},
     {"Caption", "MouseDown", "Caption_MouseDown"},
@@ -817,9 +804,9 @@ TEST_F(RadioGroup, LayoutValuesFormTheGroupToo)
 {
     Ref<ProbeWindow> window = MakeRef<ProbeWindow>();
     const std::vector<ControlBlueprint> rows{
-        {&LookupClass<RadioButton>, "First", RadioButtonLayout({.head = named("First"), .caption = "1", .value = true})},
-        {&LookupClass<RadioButton>, "Second", RadioButtonLayout({.head = named("Second"), .caption = "2", .value = true})},
-        {&LookupClass<RadioButton>, "Third", RadioButtonLayout({.head = named("Third"), .caption = "3"})},
+        {&LookupClass<RadioButton>, "First", ControlLayout(RadioButtonRow{.name = "First", .caption = "1", .value = true})},
+        {&LookupClass<RadioButton>, "Second", ControlLayout(RadioButtonRow{.name = "Second", .caption = "2", .value = true})},
+        {&LookupClass<RadioButton>, "Third", ControlLayout(RadioButtonRow{.name = "Third", .caption = "3"})},
     };
     CreateControlsFrom(*window, rows, {});
     EXPECT_FALSE(ControlNamed<RadioButton>(*window, "First")->value());

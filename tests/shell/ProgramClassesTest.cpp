@@ -4,17 +4,16 @@
 #include "calculator/Hauptfenster.h"
 #include "shell/App.h"
 #include "shell/FileTypes.h"
-#include "shell/Menue.h"
+#include "menubar/Menue.h"
 #include "shell/Startup.h"
-#include "shell/VelnoraLogo.h"
-#include "shell/Welcome.h"
+#include "resources/VelnoraLogo.h"
+#include "about/Welcome.h"
 #include "vat/UST.h"
 
 #include "framework/Application.h"
 #include "framework/Backend.h"
 #include "framework/NumberFormat.h"
 #include "framework/Resources.h"
-#include "resources/Layouts.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -150,13 +149,13 @@ std::vector<std::string> MemberLines(const ClassRecord& record)
 // ---------------------------------------------------------------------------------------------------
 // The price calculator's controls as the window must show them.
 
-struct ControlRow {
+struct ExpectedControl {
     const char* name;
     const char* controlClass;
     std::int32_t left, top, width, height;
 };
 
-const ControlRow kHauptfensterControls[] = {
+const ExpectedControl kHauptfensterControls[] = {
     {"AEKField", "EditField", 20, 38, 80, 22},
     {"StaticText1", "StaticText", 20, 12, 30, 20},
     {"AufschlagField", "EditField", 125, 38, 80, 22},
@@ -295,7 +294,7 @@ TEST_F(ProgramClasses, HauptfensterMembersAreItsMethodsWithTheControlAccessorsAf
     for (std::size_t i = 0; i < std::size(kHauptfensterMethods); ++i) {
         expected.push_back(std::string(kHauptfensterMethods[i].first) + " " + kHauptfensterMethods[i].second);
         if (i == 2)
-            for (const ControlRow& row : kHauptfensterControls)
+            for (const ExpectedControl& row : kHauptfensterControls)
                 expected.push_back(std::string(row.name) + " %o<" + row.controlClass + ">%s");
     }
     ASSERT_EQ(expected.size(), 92u);
@@ -466,7 +465,7 @@ TEST_F(PriceWindow, HasItsControlsInOrderWithTabIndexAndPosition)
     Ref<Hauptfenster> window = SharedWindow<Hauptfenster>();
     ASSERT_EQ(window->controls().size(), std::size(kHauptfensterControls));
     for (std::size_t i = 0; i < std::size(kHauptfensterControls); ++i) {
-        const ControlRow& row = kHauptfensterControls[i];
+        const ExpectedControl& row = kHauptfensterControls[i];
         const Ref<Control>& control = window->controls()[i];
         SCOPED_TRACE(row.name);
         EXPECT_EQ(control->name(), row.name);
@@ -547,7 +546,7 @@ TEST_F(PriceWindow, ANewWindowShowsNoResultsAndSelects19Percent)
     EXPECT_TRUE(Named<RadioButton>(*window, "radioUst19")->value());
     EXPECT_FALSE(Named<RadioButton>(*window, "radioUst16")->value());
     EXPECT_FALSE(Named<RadioButton>(*window, "radioUst7")->value());
-    for (const ControlRow& row : kHauptfensterControls) {
+    for (const ExpectedControl& row : kHauptfensterControls) {
         const std::string name = row.name;
         const bool disabled = name == "SpanneField" || name == "USTField" || name == "nettoField";
         EXPECT_EQ(Named<Control>(*window, name)->boolProperty(Prop::Enabled), !disabled) << name;
@@ -982,10 +981,10 @@ TEST_F(AboutWindow, ContactBlockAndDescriptionKeepTheirLinesAndBytes)
 TEST_F(AboutWindow, LayoutsHaveTheirSizesAndTheCanvasShowsTheLogo)
 {
     CountingResources& resources = provideResources(true);
-    EXPECT_EQ(layouts::WelcomeWindow().size(), 293u);
-    ASSERT_EQ(layouts::WelcomeControls().size(), 5u);
-    EXPECT_EQ(layouts::WelcomeControls()[4].name, "Canvas1");
-    EXPECT_EQ(layouts::WelcomeControls()[4].layout.size(), 257u);
+    EXPECT_EQ(WindowLayout(Welcome::LayoutRow()).size(), 293u);
+    ASSERT_EQ(Welcome::Controls().blueprints().size(), 5u);
+    EXPECT_EQ(Welcome::Controls().blueprints()[4].name, "Canvas1");
+    EXPECT_EQ(Welcome::Controls().blueprints()[4].layout.size(), 257u);
 
     Ref<Welcome> window = SharedWindow<Welcome>();
     Ref<Canvas> canvas = Named<Canvas>(*window, "Canvas1");

@@ -3,8 +3,8 @@
 // and a window the user cannot resize.
 #include "GuiTestSupport.h"
 
-#include "shell/VelnoraLogo.h"
-#include "shell/Welcome.h"
+#include "resources/VelnoraLogo.h"
+#include "about/Welcome.h"
 
 #include <QApplication>
 #include <QImage>

@@ -17,12 +17,6 @@ namespace {
 
 using namespace fw;
 
-ControlHeadSpec head(const char* name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
-                     std::int32_t tabIndex)
-{
-    return {.name = name, .left = left, .top = top, .width = width, .height = height, .tabIndex = tabIndex};
-}
-
 class EventProbe : public Window {
 public:
     static constexpr std::string_view kClassName = "EventProbe.EventProbe";
@@ -53,19 +47,19 @@ public:
     void CreateControls() override
     {
         static const std::vector<ControlBlueprint> controls{
-            {&LookupClass<EditField>, "Field", EditFieldLayout({.head = head("Field", 10, 10, 120, 22, 0)})},
-            {&LookupClass<EditField>, "Other", EditFieldLayout({.head = head("Other", 10, 40, 120, 22, 1)})},
+            {&LookupClass<EditField>, "Field", ControlLayout(EditFieldRow{.name = "Field", .place = {10, 10, 120, 22}}, 0)},
+            {&LookupClass<EditField>, "Other", ControlLayout(EditFieldRow{.name = "Other", .place = {10, 40, 120, 22}}, 1)},
             {&LookupClass<StaticText>, "Label",
-             StaticTextLayout({.head = head("Label", 10, 70, 120, 20, 2), .text = "Klick"})},
+             ControlLayout(StaticTextRow{.name = "Label", .place = {10, 70, 120, 20}, .text = "Klick"}, 2)},
             {&LookupClass<PushButton>, "Button",
-             PushButtonLayout({.head = head("Button", 10, 100, 80, 22, 3), .caption = "OK", .isDefault = true})},
+             ControlLayout(PushButtonRow{.name = "Button", .place = {10, 100, 80, 22}, .caption = "OK", .isDefault = true}, 3)},
             {&LookupClass<RadioButton>, "RadioA",
-             RadioButtonLayout({.head = head("RadioA", 150, 10, 60, 20, 4), .caption = "A", .value = true})},
+             ControlLayout(RadioButtonRow{.name = "RadioA", .place = {150, 10, 60, 20}, .caption = "A", .value = true}, 4)},
             {&LookupClass<RadioButton>, "RadioB",
-             RadioButtonLayout({.head = head("RadioB", 150, 40, 60, 20, 5), .caption = "B"})},
-            {&LookupClass<LittleArrows>, "Arrows", LittleArrowsLayout({.head = head("Arrows", 140, 100, 13, 23, 6)})},
+             ControlLayout(RadioButtonRow{.name = "RadioB", .place = {150, 40, 60, 20}, .caption = "B"}, 5)},
+            {&LookupClass<LittleArrows>, "Arrows", ControlLayout(LittleArrowsRow{.name = "Arrows", .place = {140, 100, 13, 23}}, 6)},
         };
-        static constexpr EventBinding bindings[] = {
+        static const EventBinding bindings[] = {
             {"Field", "TextChange", "Field_TextChange"}, {"Field", "KeyDown", "Field_KeyDown"},
             {"Field", "GotFocus", "Field_GotFocus"},     {"Field", "LostFocus", "Field_LostFocus"},
             {"Label", "MouseDown", "Label_MouseDown"},   {"Button", "Action", "Button_Action"},

@@ -1,9 +1,8 @@
 // The GUI tests' entry: the offscreen platform unless another is set, a stable look for pictures,
-// and our Qt backend installed for the whole run.
+// and our Qt backend installed for the whole run. Classes register on first use.
 #include "GuiTestSupport.h"
 
 #include "framework/Application.h"
-#include "shell/Startup.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -26,7 +25,6 @@ int main(int argc, char** argv)
     fw::SetBackend(&backend);
     fw::SetResourceForkProvider(&fw::qt::ApplicationResources);
     fw::RuntimeInit();
-    startup::initialize();
     testing::InitGoogleTest(&argc, argv);
     int status = RUN_ALL_TESTS();
     fw::ReleaseLiveWindows();

@@ -9,7 +9,7 @@
 #include "framework/Application.h"
 #include "shell/Startup.h"
 #include "vat/UST.h"
-#include "shell/Welcome.h"
+#include "about/Welcome.h"
 
 #include <QAction>
 #include <QApplication>

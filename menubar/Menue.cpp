@@ -59,27 +59,22 @@ const ClassRecord& quitItemClass() { return LookupClass<QuitMenuItem>(); }
 
 } // namespace
 
-void Menue::ctblinit()
+void Menue::describe(ClassBuilder& b)
 {
-    if (FindClass(kClassName))
-        return;
-    ClassBuilder(std::string(kClassName), &LookupClass<MenuBar>())
-        .override("Constructor")
+    b.override("Constructor")
         .method("Untitled1", "%%", &Menue::Untitled1)
         .method("Untitled2", "%%", &Menue::Untitled2)
         .method("Untitled3", "%%", &Menue::Untitled3)
-        .member("Constructor", "%%", &Menue::Constructor)
-        .factory([] { return Ref<Object>(MakeRef<Menue>()); })
-        .registerClass();
+        .member("Constructor", "%%", &Menue::Constructor);
 }
-
-const ClassRecord& Menue::classRecord() const { return LookupClass<Menue>(); }
 
 Ref<Menue> Menue::Instance()
 {
     Ref<Menue>& kept = implicitInstance();
     if (!kept) {
-        Ref<Object> created = RuntimeNewObject(LookupClass<Menue>());
+        Ref<Object> created = RuntimeCheckCast(RuntimeNewObject(LookupClass<Menue>()), LookupClass<Menue>());
+        if (!created)
+            RaiseNilObjectException("no menu bar of class " + std::string(kClassName) + " could be made");
         auto bar = Ref<Menue>(static_cast<Menue*>(created.get()));
         bar->Constructor();
         kept = bar;

@@ -3,8 +3,7 @@
 #include "GuiTestSupport.h"
 
 #include "calculator/Hauptfenster.h"
-#include "resources/Layouts.h"
-#include "shell/Menue.h"
+#include "menubar/Menue.h"
 
 #include <QApplication>
 #include <QLabel>

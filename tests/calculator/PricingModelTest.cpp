@@ -1,7 +1,6 @@
 // The price calculator's pricing model on the headless window: worked examples to the last digit, the
 // sentences byte for byte, what a run must leave alone, hostile input, and missing controls.
 #include "calculator/Hauptfenster.h"
-#include "shell/Startup.h"
 
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
@@ -71,7 +70,7 @@ protected:
     void SetUp() override
     {
         fw::RuntimeInit();
-        startup::initialize();
+        fw::LookupClass<Hauptfenster>();
         fw::SetNumberLocale(NumberLocale::c());
         w = fw::SharedWindow<Hauptfenster>();
     }

@@ -1,17 +1,16 @@
 // The program's one menu bar: Datei, Bearbeiten and Fenster. It is built on the first request and kept
-// until shutdown; the application and every price calculator window show this same object.
+// until shutdown; the application and every price calculator window show this same object. This layer
+// uses the framework only; the windows and the shell above it use the bar.
 #pragma once
 
 #include "framework/Menu.h"
+#include "framework/Registered.h"
 
 #include <string_view>
 
-class Menue : public fw::MenuBar {
+class Menue : public fw::Registered<Menue, fw::MenuBar, "Menü.Menü"> {
 public:
-    static constexpr std::string_view kClassName = "Menü.Menü";
-    static constexpr std::string_view kDisplayName = "Menü";
-    static void ctblinit();
-    const fw::ClassRecord& classRecord() const override;
+    static void describe(fw::ClassBuilder& builder);
 
     // The menu bar, built now if there is none yet. A build that fails keeps nothing, so the next
     // request builds again.

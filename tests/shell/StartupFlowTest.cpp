@@ -5,7 +5,7 @@
 #include "calculator/Hauptfenster.h"
 #include "framework/Application.h"
 #include "framework/FileType.h"
-#include "shell/Menue.h"
+#include "menubar/Menue.h"
 #include "shell/Startup.h"
 #include "vat/UST.h"
 

@@ -1,7 +1,6 @@
 // getAEK2003: the purchase price behind a net selling price, by price bands. The rows name the band a
 // net price must fall in; the result has to be exactly that band's formula for that price.
 #include "calculator/Hauptfenster.h"
-#include "shell/Startup.h"
 
 #include "framework/Application.h"
 #include "framework/Window.h"
@@ -47,7 +46,7 @@ protected:
     void SetUp() override
     {
         fw::RuntimeInit();
-        startup::initialize();
+        fw::LookupClass<Hauptfenster>();
         window_ = fw::SharedWindow<Hauptfenster>();
     }
     void TearDown() override { window_->Close(); }
