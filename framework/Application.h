@@ -1,5 +1,9 @@
 // The application object and the runtime around it: start and end, the event loop, quitting, menu
 // commands, URLs, and what happens to an exception that nothing caught.
+//
+// framework/ is the program's GUI framework as a model without any toolkit: objects and class records,
+// texts and numbers, layouts, windows, controls, menus and this runtime. It uses the standard library
+// only; everything else stands on it. A backend (framework/qt/) shows the model on a real desktop.
 #pragma once
 
 #include "ClassRecord.h"

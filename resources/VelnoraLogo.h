@@ -1,5 +1,6 @@
 // The maker's logo, picture 168 of the application's resources: read on the first request that finds
-// it and kept until shutdown.
+// it and kept until shutdown. resources/ holds the pictures (pictures.qrc, built into the program),
+// their generator (logo/) and this accessor; it uses the framework only.
 #pragma once
 
 #include "framework/Resources.h"

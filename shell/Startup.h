@@ -1,5 +1,7 @@
 // The program's life from start to exit: registration of the classes, set-up of the application with
 // its menu bar and Fenster commands, the default window, the event loop, and the releases at shutdown.
+// shell/ stands on top of every other layer (the windows, the menu bar, the resources, the framework)
+// and holds the application object, the file type and main; nothing below includes it.
 #pragma once
 
 #include <string_view>
