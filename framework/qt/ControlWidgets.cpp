@@ -15,6 +15,7 @@
 #include <QStyleOptionFrame>
 
 #include <algorithm>
+#include <utility>
 
 namespace fw::qt {
 
@@ -89,10 +90,42 @@ QString keyText(const QKeyEvent& event)
 
 const QString kNumberCharacters = QStringLiteral("0123456789.,-+%€ ");
 
-// Focus that goes with the window's deactivation or a popup menu stays with the control.
+// Focus that goes to another window, into an open menu or into the menu bar (a click on a menu title,
+// Escape out of a menu, Alt alone) comes back to the control: for the model the control keeps it.
 bool focusStaysInWindow(Qt::FocusReason reason)
 {
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+           reason == Qt::MenuBarFocusReason;
+}
+
+// Alt with a letter or digit is a command for the menus (an access key), never a character to type.
+// AltGr is no Alt: X11 reports it as the group switch, some systems as Alt with Ctrl, and its
+// characters ("€", "@", "{") are typed. On macOS Option types characters, so there Alt is left alone.
+bool isAltCommand(const QKeyEvent& event)
+{
+#ifdef Q_OS_MACOS
+    Q_UNUSED(event);
+    return false;
+#else
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (!(modifiers & Qt::AltModifier) || (modifiers & (Qt::GroupSwitchModifier | Qt::ControlModifier)))
+        return false;
+    const QString text = event.text();
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.isLetterOrNumber(); });
+#endif
+}
+
+// A control takes the window's focus. A field whose focus went only to the menu bar still holds it for
+// the model, and loses it now, before the new control gets it.
+void takeWindowFocus(QWidget* control, EditFieldWidget* field)
+{
+    auto* window = qobject_cast<WindowWidget*>(control->window());
+    if (!window)
+        return;
+    QPointer<QWidget> previous = window->focusedControl();
+    window->setFocusedControl(field);
+    if (auto* held = qobject_cast<EditFieldWidget*>(previous.data()); held && held != field)
+        held->focusLeft();
 }
 
 } // namespace
@@ -251,6 +284,10 @@ void EditFieldWidget::userEdited(const QString& text)
 
 void EditFieldWidget::keyPressEvent(QKeyEvent* event)
 {
+    if (isAltCommand(*event)) {
+        event->ignore();
+        return;
+    }
     QString key = keyText(*event);
     if (!model || key.isEmpty() || !model->hasHandler("KeyDown")) {
         QLineEdit::keyPressEvent(event);
@@ -282,12 +319,11 @@ void EditFieldWidget::keyPressEvent(QKeyEvent* event)
 void EditFieldWidget::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    // Returning to the window gives the focus back to the control that had it: no news for the model.
+    // Back from another window, a menu or the menu bar, the field still holds the model's focus.
     auto* window = qobject_cast<WindowWidget*>(this->window());
-    if (window && window->focusedControl() == this && focusStaysInWindow(event->reason()))
+    if (window && window->focusedControl() == this)
         return;
-    if (window)
-        window->setFocusedControl(this);
+    takeWindowFocus(this, this);
     raiseModelEvent("GotFocus");
 }
 
@@ -296,10 +332,14 @@ void EditFieldWidget::focusOutEvent(QFocusEvent* event)
     QLineEdit::focusOutEvent(event);
     if (focusStaysInWindow(event->reason()))
         return;
-    if (auto* window = qobject_cast<WindowWidget*>(this->window()); window && window->focusedControl() == this)
-        window->setFocusedControl(nullptr);
-    raiseModelEvent("LostFocus");
+    auto* window = qobject_cast<WindowWidget*>(this->window());
+    if (!window || window->focusedControl() != this)
+        return;
+    window->setFocusedControl(nullptr);
+    focusLeft();
 }
+
+void EditFieldWidget::focusLeft() { raiseModelEvent("LostFocus"); }
 
 // Labels -------------------------------------------------------------------------------------------
 
@@ -351,7 +391,17 @@ void StaticTextWidget::mousePressEvent(QMouseEvent* event)
 PushButtonWidget::PushButtonWidget(QWidget* parent) : QPushButton(parent)
 {
     setAutoDefault(false);
+    // A click leaves the focus where it is, so that a click on "Berechne" is no leaving of the field
+    // the user typed in: one Action, as with Return. Tab still reaches the button.
+    setFocusPolicy(Qt::TabFocus);
     connect(this, &QPushButton::clicked, this, [this] { raiseModelEvent("Action"); });
+}
+
+void PushButtonWidget::focusInEvent(QFocusEvent* event)
+{
+    QPushButton::focusInEvent(event);
+    if (!focusStaysInWindow(event->reason()))
+        takeWindowFocus(this, nullptr);
 }
 
 void PushButtonWidget::apply(Prop prop)
@@ -366,14 +416,21 @@ void PushButtonWidget::apply(Prop prop)
 
 // Radio buttons ------------------------------------------------------------------------------------
 
+// The radio buttons of a window share its content widget, so Qt's auto-exclusivity makes them one
+// group, as the model's are: a screen reader sees radio buttons, the arrow keys move between them, and
+// the selected one cannot be turned off. Whatever selects a button (mouse, Space, arrow key, an
+// accessibility action) ends in toggled, which tells the model and raises the Action once.
 RadioButtonWidget::RadioButtonWidget(QWidget* parent) : QRadioButton(parent)
 {
-    setAutoExclusive(false);
-    connect(this, &QRadioButton::clicked, this, [this] {
-        if (!model)
-            return;
-        static_cast<RadioButton&>(*model).setValue(true);
-        raiseModelEvent("Action");
+    setFocusPolicy(Qt::TabFocus);
+    connect(this, &QAbstractButton::toggled, this, [this](bool checked) {
+        if (checked && !showingModel_)
+            selectedByUser();
+    });
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        // A click on the button already selected selects nothing new; it is still the button's Action.
+        if (!std::exchange(clickSelects_, false))
+            raiseModelEvent("Action");
     });
 }
 
@@ -384,10 +441,46 @@ void RadioButtonWidget::apply(Prop prop)
     if (prop == Prop::Caption)
         setText(ToQString(model->stringProperty(Prop::Caption)));
     else if (prop == Prop::Value)
-        setChecked(model->boolProperty(Prop::Value));
+        showValue(model->boolProperty(Prop::Value));
 }
 
-void RadioButtonWidget::nextCheckState() { setChecked(true); }
+void RadioButtonWidget::nextCheckState()
+{
+    // A click selects; it never deselects, not even a radio button alone in its window.
+    clickSelects_ = !isChecked();
+    setChecked(true);
+}
+
+void RadioButtonWidget::focusInEvent(QFocusEvent* event)
+{
+    QRadioButton::focusInEvent(event);
+    if (!focusStaysInWindow(event->reason()))
+        takeWindowFocus(this, nullptr);
+}
+
+void RadioButtonWidget::selectedByUser()
+{
+    if (!model)
+        return;
+    static_cast<RadioButton&>(*model).setValue(true);
+    raiseModelEvent("Action");
+}
+
+void RadioButtonWidget::showValue(bool selected)
+{
+    if (selected == isChecked())
+        return;
+    showingModel_ = true;
+    if (selected) {
+        setChecked(true);
+    } else {
+        // Qt keeps one button of a group checked; the model may select none.
+        setAutoExclusive(false);
+        setChecked(false);
+        setAutoExclusive(true);
+    }
+    showingModel_ = false;
+}
 
 // Little arrows ------------------------------------------------------------------------------------
 

@@ -40,6 +40,8 @@ public:
     explicit EditFieldWidget(QWidget* parent);
     QWidget* widget() override { return this; }
     void apply(Prop prop) override;
+    // The field no longer holds the window's focus: the model's LostFocus.
+    void focusLeft();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -75,6 +77,9 @@ public:
     explicit PushButtonWidget(QWidget* parent);
     QWidget* widget() override { return this; }
     void apply(Prop prop) override;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 class RadioButtonWidget final : public QRadioButton, public ControlView {
@@ -85,8 +90,14 @@ public:
     void apply(Prop prop) override;
 
 protected:
-    // A click selects; it never deselects. The model keeps the group.
     void nextCheckState() override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void selectedByUser();
+    void showValue(bool selected);
+    bool showingModel_ = false;
+    bool clickSelects_ = false;
 };
 
 // A small up/down arrow control: the upper half steps up, the lower half down.

@@ -99,6 +99,9 @@ void WindowWidget::apply(Prop prop)
         if (constructed_)
             setVisible(model_->visible());
         if (constructed_ && model_->visible()) {
+            // Shown again means on screen: a minimised window comes back, keeping its other state.
+            if (isMinimized())
+                setWindowState(windowState() & ~Qt::WindowMinimized);
             raise();
             activateWindow();
         }

@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace guitest {
 
 namespace {

@@ -8,7 +8,11 @@
 #include <QString>
 #include <QWidget>
 
+#include <iosfwd>
 #include <string>
+
+// Test failures show a QString as its text. Declared here so that every test file prints it the same.
+void PrintTo(const QString& text, std::ostream* out);
 
 namespace guitest {
 
