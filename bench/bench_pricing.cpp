@@ -7,7 +7,8 @@
 #include "shell/Startup.h"
 
 #include "framework/Application.h"
-#include "framework/NumberFormat.h"
+#include "framework/Format.h"
+#include "framework/NumberLocale.h"
 #include "framework/Window.h"
 
 #include "RatioReporter.h"

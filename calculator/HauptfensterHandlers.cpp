@@ -3,7 +3,8 @@
 #include "Hauptfenster.h"
 
 #include "framework/Application.h"
-#include "framework/NumberFormat.h"
+#include "framework/CDbl.h"
+#include "framework/Format.h"
 
 namespace {
 

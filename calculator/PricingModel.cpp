@@ -4,7 +4,9 @@
 #include "Hauptfenster.h"
 #include "VatRate.h"
 
-#include "framework/NumberFormat.h"
+#include "framework/CDbl.h"
+#include "framework/Format.h"
+#include "framework/ToInt32.h"
 
 using fw::CDbl;
 using fw::Format;

@@ -1,7 +1,8 @@
 #include "UST.h"
 
+#include "framework/CDbl.h"
 #include "framework/ControlBlueprint.h"
-#include "framework/NumberFormat.h"
+#include "framework/Format.h"
 #include "resources/Layouts.h"
 
 using namespace fw;
