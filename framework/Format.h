@@ -16,8 +16,8 @@
 // '0' shows only its literals. The decimal separator stands wherever the section has a '.', even when
 // no decimal follows it ("0.##" shows 5 as "5.").
 //
-// CDbl reads every text that Format writes with grouping, or with the program's two decimals, back to
-// its number in either convention (infinities included).
+// CDbl reads what Format writes with the program's patterns (two decimals or none, grouped or not) back
+// to its number, infinities included, whichever convention wrote it and whichever reads it.
 #pragma once
 
 #include "framework/NumberLocale.h"
