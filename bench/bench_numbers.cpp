@@ -1,7 +1,9 @@
 // Format and CDbl against the standard conversions they are built on. Format(x, "######.00") runs
 // against std::to_chars (fixed, two places) into a std::string, CDbl against std::from_chars on the
 // same texts; after the run the throughput ratios are printed (1.0 = as fast as the baseline).
-#include "framework/NumberFormat.h"
+#include "framework/CDbl.h"
+#include "framework/Format.h"
+#include "framework/NumberLocale.h"
 
 #include "RatioReporter.h"
 

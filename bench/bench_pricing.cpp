@@ -6,7 +6,8 @@
 #include "calculator/Hauptfenster.h"
 
 #include "framework/Application.h"
-#include "framework/NumberFormat.h"
+#include "framework/Format.h"
+#include "framework/NumberLocale.h"
 #include "framework/Window.h"
 
 #include "RatioReporter.h"

@@ -4,7 +4,8 @@
 #include "PricePatterns.h"
 
 #include "framework/Application.h"
-#include "framework/NumberFormat.h"
+#include "framework/CDbl.h"
+#include "framework/Format.h"
 
 namespace {
 

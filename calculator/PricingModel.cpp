@@ -5,7 +5,9 @@
 #include "PricePatterns.h"
 #include "VatRate.h"
 
-#include "framework/NumberFormat.h"
+#include "framework/CDbl.h"
+#include "framework/Format.h"
+#include "framework/ToInt32.h"
 
 using fw::CDbl;
 using fw::Format;

@@ -1,7 +1,10 @@
-// Format with any double and any pattern under both locales. Checked: valid UTF-8 patterns give
-// valid UTF-8, the output reads back without a NaN, and for the program's own patterns the number
-// reads back the same under both locales.
-#include "framework/NumberFormat.h"
+// Format with any double and any pattern under both conventions. Checked: valid UTF-8 patterns give
+// valid UTF-8, the output reads back without a NaN, and for the program's own patterns the text of
+// either convention reads back under either convention as the same number, which formats to the
+// same text again (infinities included).
+#include "framework/CDbl.h"
+#include "framework/Format.h"
+#include "framework/NumberLocale.h"
 #include "tests/support/ProgramPatterns.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -36,7 +39,6 @@ bool validUtf8(std::string_view s)
     return true;
 }
 
-
 void check(bool condition)
 {
     if (!condition)
@@ -66,7 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     check(!std::isnan(readC) && !std::isnan(readGerman));
     if (programPattern && !std::isnan(value)) {
         check(readC == readGerman);
-        check(fw::Format(readC, pattern, c) == inC || std::isinf(value));
+        check(fw::CDbl(inC, german) == readC && fw::CDbl(inGerman, c) == readC);
+        check(fw::Format(readC, pattern, c) == inC && fw::Format(readC, pattern, german) == inGerman);
+        check(!std::isinf(value) || readC == value);
     }
     return 0;
 }

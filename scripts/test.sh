@@ -22,11 +22,31 @@ echo "== fuzz targets"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTARIVO_GUI=OFF -DTARIVO_TESTS=OFF -DTARIVO_FUZZ=ON >/dev/null
 cmake --build build/fuzz -j "$jobs"
+# Each run's whole output goes to a log: a passing run shows its last lines, a finding (a failed check,
+# a crash, a leak or undefined behaviour, all fatal) shows the whole report and fails the script after
+# the remaining targets have run. Crashing inputs land in build/fuzz/artifacts.
+mkdir -p build/fuzz/logs build/fuzz/artifacts
+failed=()
 for target in build/fuzz/fuzz/fuzz_*; do
     [ -f "$target" ] && [ -x "$target" ] || continue
-    echo "-- $(basename "$target")"
-    "$target" -max_total_time="${FUZZ_SECONDS:-20}" -print_final_stats=0 2>&1 | tail -n 2
+    name=$(basename "$target")
+    log="build/fuzz/logs/$name.log"
+    mkdir -p "build/fuzz/corpus/$name"
+    echo "-- $name"
+    if UBSAN_OPTIONS=print_stacktrace=1 "$target" "build/fuzz/corpus/$name" -max_total_time="${FUZZ_SECONDS:-20}" \
+        -artifact_prefix="build/fuzz/artifacts/$name-" -print_final_stats=0 >"$log" 2>&1; then
+        tail -n 2 "$log"
+    else
+        status=$?
+        cat "$log"
+        echo "!! $name failed with exit status $status (log: $log)"
+        failed+=("$name")
+    fi
 done
+if ((${#failed[@]})); then
+    echo "fuzzing found faults in: ${failed[*]}" >&2
+    exit 1
+fi
 
 echo "== benchmarks (short)"
 for bench in build/release/bench/bench_*; do

@@ -2,7 +2,7 @@
 #include "Startup.h"
 
 #include "framework/Application.h"
-#include "framework/NumberFormat.h"
+#include "framework/NumberLocale.h"
 #include "framework/qt/QtBackend.h"
 
 #include <QApplication>

@@ -3,7 +3,8 @@
 #include "UST.h"
 #include "EuroPattern.h"
 
-#include "framework/NumberFormat.h"
+#include "framework/CDbl.h"
+#include "framework/Format.h"
 
 using namespace fw;
 

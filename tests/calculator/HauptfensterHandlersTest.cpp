@@ -3,7 +3,7 @@
 #include "GuiTestSupport.h"
 
 #include "calculator/Hauptfenster.h"
-#include "framework/NumberFormat.h"
+#include "framework/NumberLocale.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,6 +104,16 @@ TEST_F(HauptfensterHandlers, ReturnRunsTheBackwardPath)
     EXPECT_EQ(text("AEKField"), "76.92");
     EXPECT_EQ(text("AufschlagField"), "30.00%");
     EXPECT_EQ(text("AnzahlField"), "1");
+}
+
+// Under the C convention a price typed with a decimal comma is still twelve euros fifty.
+TEST_F(HauptfensterHandlers, APriceTypedWithADecimalCommaIsNotReadAsGrouped)
+{
+    typeInto("AEKField", "12,50");
+    typeInto("AufschlagField", "10");
+    QTest::keyClick(guitest::WidgetOf(*window, "AufschlagField"), Qt::Key_Return);
+    EXPECT_EQ(text("AEKField"), "12.50");
+    EXPECT_EQ(text("nettoField"), "13.75");
 }
 
 TEST_F(HauptfensterHandlers, ManufacturerDiscountKeyRecalculatesWithTheKeyApplied)

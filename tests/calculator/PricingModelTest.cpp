@@ -4,7 +4,7 @@
 
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
-#include "framework/NumberFormat.h"
+#include "framework/NumberLocale.h"
 #include "framework/Window.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 
 #include "calculator/Hauptfenster.h"
 #include "framework/Application.h"
-#include "framework/NumberFormat.h"
+#include "framework/NumberLocale.h"
 #include "menubar/Menue.h"
 #include "shell/Startup.h"
 #include "about/Welcome.h"

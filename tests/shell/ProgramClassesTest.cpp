@@ -12,7 +12,7 @@
 
 #include "framework/Application.h"
 #include "framework/Backend.h"
-#include "framework/NumberFormat.h"
+#include "framework/NumberLocale.h"
 #include "framework/Resources.h"
 
 #include <gmock/gmock.h>

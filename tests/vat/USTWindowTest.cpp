@@ -3,7 +3,7 @@
 // and nothing the user types or pastes can break it.
 #include "GuiTestSupport.h"
 
-#include "framework/NumberFormat.h"
+#include "framework/NumberLocale.h"
 #include "vat/UST.h"
 
 #include <QApplication>
@@ -182,6 +182,9 @@ const Conversion kConversions[] = {
     {"formatted_result_C", Locale::C, k16, "1,234.50 €", "1,266.43 €"},
     {"formatted_result_19_German", Locale::German, k19, "1.266,43 €", "1.234,50 €"},
     {"plain_point_German", Locale::German, k16, "12.5", "12,82 €"},
+    {"decimal_comma_C", Locale::C, k16, "12,50", "12.82 €"},
+    {"german_result_C", Locale::C, k16, "1.234,50 €", "1,266.43 €"},
+    {"c_result_German", Locale::German, k16, "1,234.50 €", "1.266,43 €"},
     {"negative", Locale::C, k16, "-100", "-102.59 €"},
     {"zero", Locale::German, k19, "0", "0,00 €"},
     // Exactly half a cent in exact arithmetic. Dividing first lands on the side shown; multiplying
@@ -199,7 +202,8 @@ const Conversion kConversions[] = {
     {"lone_point_German", Locale::German, k19, ".", "0,00 €"},
     {"lone_minus", Locale::C, k16, "-", "0.00 €"},
     {"lone_euro_sign", Locale::German, k16, "€", "0,00 €"},
-    {"infinity_shown_typed_back", Locale::C, k16, "∞ €", "0.00 €"},
+    {"infinity_shown_typed_back", Locale::C, k16, "∞ €", "∞ €"},
+    {"minus_infinity_shown_typed_back", Locale::German, k19, "-∞ €", "-∞ €"},
     {"finite_input_overflows", Locale::C, k16, "1.79e308", "∞ €"},
     {"beyond_double", Locale::C, k19, "1e400", "∞ €"},
     {"beyond_double_negative", Locale::C, k19, "-1e400", "-∞ €"},

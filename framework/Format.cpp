@@ -1,30 +1,16 @@
-// Format, CDbl and ToInt32 on a locale of two separators. Both directions work on the shortest decimal
-// digits of a double (std::to_chars / std::from_chars), never on the process's C locale.
-#include "framework/NumberFormat.h"
+// Format works on the shortest decimal digits of a double (std::to_chars), never on the process's C
+// locale, and writes the result into a buffer sized up front.
+#include "framework/Format.h"
 
 #include <algorithm>
 #include <array>
-#include <cfloat>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <limits>
-#include <system_error>
+#include <cstdint>
 
 namespace fw {
 
 namespace {
-
-constexpr std::string_view kInfinitySign = "\xE2\x88\x9E";   // ∞
-constexpr std::string_view kNotANumberSign = "\xE2\x80\x93"; // –
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // The bytes that "\x" takes from the backslash at `pos`: the backslash and one whole UTF-8 character,
 // i.e. a lead byte and as many continuation bytes as it announces and the text really has. A trailing
@@ -374,33 +360,6 @@ std::string formatSection(bool minus, const Section& s, Kind kind, const Decimal
 
 } // namespace
 
-NumberLocale NumberLocale::fromEnvironment()
-{
-    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0')
-            return value[0] == 'd' && value[1] == 'e' ? german() : c();
-    }
-    return c();
-}
-
-namespace {
-NumberLocale& currentLocale()
-{
-    static NumberLocale locale = NumberLocale::fromEnvironment();
-    return locale;
-}
-} // namespace
-
-const NumberLocale& CurrentNumberLocale()
-{
-    return currentLocale();
-}
-void SetNumberLocale(const NumberLocale& locale)
-{
-    currentLocale() = locale;
-}
-
 std::string Format(double value, std::string_view pattern)
 {
     return Format(value, pattern, CurrentNumberLocale());
@@ -439,147 +398,6 @@ std::string Format(double value, std::string_view pattern, const NumberLocale& l
     if (positive.general())
         return general(minus, kind, shortest, locale);
     return formatSection(minus, positive, kind, positiveRounded, locale);
-}
-
-double CDbl(std::string_view text)
-{
-    return CDbl(text, CurrentNumberLocale());
-}
-
-double CDbl(std::string_view text, const NumberLocale& locale)
-{
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    while (p != end && (*p == ' ' || *p == '\t'))
-        ++p;
-    bool negative = false;
-    if (p != end && (*p == '+' || *p == '-'))
-        negative = *p++ == '-';
-
-    char decimal = locale.decimalSeparator;
-    bool grouped = locale.groupingSeparator != decimal;
-    const char grouping = locale.groupingSeparator;
-    if (decimal != '.') {
-        // "12.5" under a German locale: a number without the locale's separator takes '.' as its point.
-        const char* q = p;
-        while (q != end && *q != decimal && (isDigit(*q) || *q == '.' || (grouped && *q == grouping)))
-            ++q;
-        if (q == end || *q != decimal) {
-            decimal = '.';
-            grouped = grouped && grouping != '.';
-        }
-    }
-
-    // One pass over the digits; up to nineteen significant ones also gather exactly in `mantissa`.
-    const char* const digitsBegin = p;
-    std::uint64_t mantissa = 0;
-    std::int64_t significant = 0; // digits from the first non-zero one on
-    std::int64_t integerDigits = 0;
-    std::int64_t fractionDigits = 0;
-    std::int64_t fractionZeros = 0; // before the first significant digit
-    auto take = [&](char c) {
-        if (significant == 0 && c == '0')
-            return;
-        if (significant < 19)
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-        ++significant;
-    };
-    while (p != end) {
-        if (isDigit(*p)) {
-            take(*p++);
-            ++integerDigits;
-        } else if (grouped && *p == grouping && integerDigits > 0 && p + 1 != end && isDigit(p[1])) {
-            ++p;
-        } else {
-            break;
-        }
-    }
-    const std::int64_t integerSignificant = significant;
-    // The separator may end the digits ("5." and "5.e3" as strtod reads them) but not stand alone.
-    if (p != end && *p == decimal && (integerDigits > 0 || (p + 1 != end && isDigit(p[1])))) {
-        for (++p; p != end && isDigit(*p); ++p) {
-            fractionZeros += significant == 0 && *p == '0' ? 1 : 0;
-            take(*p);
-            ++fractionDigits;
-        }
-    }
-    const char* const digitsEnd = p;
-    if (integerDigits == 0 && fractionDigits == 0)
-        return 0.0;
-
-    std::int64_t exponent = 0;
-    if (p != end && (*p == 'e' || *p == 'E')) {
-        const char* q = p + 1;
-        const bool negativeExponent = q != end && *q == '-';
-        if (q != end && (*q == '+' || *q == '-'))
-            ++q;
-        // Far beyond any double's range; saturating keeps the arithmetic defined.
-        constexpr std::int64_t limit = 1'000'000'000;
-        for (; q != end && isDigit(*q); ++q)
-            exponent = std::min(exponent * 10 + (*q - '0'), limit);
-        if (negativeExponent)
-            exponent = -exponent;
-    }
-
-    const double infinity = std::numeric_limits<double>::infinity();
-    if (significant == 0)
-        return negative ? -0.0 : 0.0;
-    // The power of ten of the first significant digit decides overflow and underflow.
-    const std::int64_t magnitude =
-        (integerSignificant > 0 ? integerSignificant - 1 : -(fractionZeros + 1)) + exponent;
-    if (magnitude > 310)
-        return negative ? -infinity : infinity;
-    if (magnitude < -330)
-        return negative ? -0.0 : 0.0;
-
-    // An exact mantissa and an exact power of ten: one IEEE operation rounds correctly (Clinger).
-    const std::int64_t scale = exponent - fractionDigits;
-    if constexpr (FLT_EVAL_METHOD == 0) {
-        if (significant <= 19 && mantissa <= (std::uint64_t{1} << 53) && scale >= -22 && scale <= 22) {
-            const double m = static_cast<double>(mantissa);
-            const double result = scale < 0 ? m / kPowersOfTen[-scale] : m * kPowersOfTen[scale];
-            return negative ? -result : result;
-        }
-    }
-
-    // Otherwise from_chars reads "0<digits>[.<digits>][e<exponent>]", the number cleaned of grouping.
-    // The leading '0' makes ",50" a number; the digits' own length bounds the copy.
-    std::array<char, 96> small;
-    std::string large;
-    const std::size_t bound = static_cast<std::size_t>(digitsEnd - digitsBegin) + 24;
-    char* const clean = bound <= small.size() ? small.data() : (large.resize(bound), large.data());
-    char* w = clean;
-    *w++ = '0';
-    for (const char* q = digitsBegin; q != digitsEnd; ++q)
-        if (isDigit(*q))
-            *w++ = *q;
-        else if (*q == decimal)
-            *w++ = '.';
-    if (exponent != 0) {
-        *w++ = 'e';
-        w = std::to_chars(w, clean + bound, exponent).ptr;
-    }
-    double result = 0.0;
-    const auto [ptr, ec] = std::from_chars(clean, w, result);
-    (void)ptr;
-    if (ec == std::errc::result_out_of_range)
-        result = magnitude >= 0 ? infinity : 0.0;
-    else if (ec != std::errc{})
-        result = 0.0;
-    return negative ? -result : result;
-}
-
-std::int32_t ToInt32(double value) noexcept
-{
-    constexpr auto max = std::numeric_limits<std::int32_t>::max();
-    constexpr auto min = std::numeric_limits<std::int32_t>::min();
-    if (std::isnan(value))
-        return 0;
-    if (value >= static_cast<double>(max))
-        return max;
-    if (value <= static_cast<double>(min))
-        return min;
-    return static_cast<std::int32_t>(std::round(value));
 }
 
 } // namespace fw
