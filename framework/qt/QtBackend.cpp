@@ -124,7 +124,13 @@ constexpr Prop kAllProps[] = {
 } // namespace
 
 QtBackend::QtBackend() = default;
-QtBackend::~QtBackend() = default;
+
+QtBackend::~QtBackend()
+{
+    // The widgets of released windows wait for the event loop to delete them; it has ended, so they go
+    // now, while Qt still stands.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 std::unique_ptr<Peer> QtBackend::createWindowPeer(Window& window)
 {
