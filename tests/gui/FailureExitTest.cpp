@@ -156,6 +156,8 @@ struct UnusableDisplay {
     const char* named; // how the line names the display
 };
 
+void PrintTo(const UnusableDisplay& row, std::ostream* out) { *out << row.name; }
+
 class UnusableDisplays : public testing::TestWithParam<UnusableDisplay> {};
 
 TEST_P(UnusableDisplays, EndTheProgramWithStatusTwoAndOneLineNamingTheDisplay)
