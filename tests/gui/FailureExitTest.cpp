@@ -42,8 +42,10 @@ void passLeakSuppressionsToChildren()
 {
     const char* options = std::getenv("LSAN_OPTIONS");
     std::string merged = options ? options : "";
-    if (merged.find("suppressions=") == std::string::npos)
-        setenv("LSAN_OPTIONS", (merged + (merged.empty() ? "" : ":") + "suppressions=" TARIVO_LSAN_SUPPRESSIONS).c_str(), 1);
+    if (merged.find("suppressions=") != std::string::npos)
+        return;
+    merged += (merged.empty() ? "" : ":") + std::string("suppressions=" TARIVO_LSAN_SUPPRESSIONS);
+    setenv("LSAN_OPTIONS", merged.c_str(), 1);
 }
 
 // The test process's environment without any display setting.

@@ -39,16 +39,21 @@ public:
     }
     const ClassRecord& classRecord() const override { return LookupClass<FailureProbe>(); }
 
-    void Layout() override { SetProperties(*this, WindowLayout({.width = 300, .height = 120, .title = "Probe"})); }
+    void Layout() override
+    {
+        SetProperties(*this, WindowLayout({.width = 300, .height = 120, .title = "Probe"}));
+    }
     void CreateControls() override
     {
         auto head = [](const char* name, std::int32_t top, std::int32_t tabIndex) {
-            return ControlHeadSpec{.name = name, .left = 10, .top = top, .width = 120, .height = 22, .tabIndex = tabIndex};
+            return ControlHeadSpec{
+                .name = name, .left = 10, .top = top, .width = 120, .height = 22, .tabIndex = tabIndex};
         };
         static const std::vector<ControlBlueprint> controls{
             {&LookupClass<EditField>, "Field", EditFieldLayout({.head = head("Field", 10, 0)})},
             {&LookupClass<EditField>, "Other", EditFieldLayout({.head = head("Other", 40, 1)})},
-            {&LookupClass<PushButton>, "Button", PushButtonLayout({.head = head("Button", 70, 2), .caption = "OK"})},
+            {&LookupClass<PushButton>, "Button",
+             PushButtonLayout({.head = head("Button", 70, 2), .caption = "OK"})},
         };
         static constexpr EventBinding bindings[] = {
             {"Field", "KeyDown", "Field_KeyDown"},
