@@ -8,6 +8,7 @@
 
 #include <exception>
 #include <iostream>
+#include <memory>
 
 int main(int argc, char** argv)
 {
