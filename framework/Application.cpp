@@ -17,10 +17,12 @@ struct RuntimeState {
     std::function<void(const std::string&)> unhandledReporter;
 };
 
+// Never destroyed, like the window list: the application object and what it holds are released by
+// RuntimeExit, and after an exit() from inside the toolkit nothing of them is touched.
 RuntimeState& state()
 {
-    static RuntimeState runtime;
-    return runtime;
+    static auto* runtime = new RuntimeState();
+    return *runtime;
 }
 
 Backend*& backendSlot()

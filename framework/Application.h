@@ -62,7 +62,7 @@ Ref<Application> GetAppObject();
 void RuntimeRun();
 // Ends the application with that exit status.
 void Quit(int exitStatus = 0);
-// Hands a URL to the system.
+// Hands a URL to the system; the user is told when the system cannot open it.
 void ShowURL(std::string_view url);
 
 // Tells the user of an exception that nothing caught, and makes the exit status 1. Tests can take the

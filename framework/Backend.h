@@ -40,6 +40,7 @@ public:
     // Runs the event loop until quit; an exception a handler let out is raised again from here.
     virtual void runEventLoop() = 0;
     virtual void quit() = 0;
+    // Hands a URL to the system; tells the user when the system cannot open it.
     virtual void showURL(const std::string& url) = 0;
     virtual void editCommand(EditCommand command) = 0;
     // Tells the user about an exception that nothing caught.

@@ -209,13 +209,18 @@ private:
 };
 
 // The usual pair of every class: Lookup registers on first use, Register does nothing the second time.
+// A registration that leaves no record of the class's name raises NilObjectException naming the class.
 template <class C>
 const ClassRecord& LookupClass()
 {
     if (const ClassRecord* record = FindClass(C::kClassName))
         return *record;
     C::ctblinit();
-    return *FindClass(C::kClassName);
+    const ClassRecord* record = FindClass(C::kClassName);
+    if (!record)
+        throw NilObjectException("the class " + std::string(C::kClassName) +
+                                 " has no class record after its registration");
+    return *record;
 }
 
 } // namespace fw

@@ -9,15 +9,17 @@ struct Entry {
     const FileType* owner;
     RegisteredFileType type;
 };
+// Never destroyed: a file type kept in a static of its own may end after these would have, at an
+// exit() that skips shutdown, and its end withdraws it from here.
 std::vector<Entry>& entries()
 {
-    static std::vector<Entry> all;
-    return all;
+    static auto* all = new std::vector<Entry>();
+    return *all;
 }
 std::vector<RegisteredFileType>& snapshot()
 {
-    static std::vector<RegisteredFileType> types;
-    return types;
+    static auto* types = new std::vector<RegisteredFileType>();
+    return *types;
 }
 void refreshSnapshot()
 {

@@ -9,10 +9,14 @@ namespace fw {
 
 namespace {
 
+// Never destroyed: shutdown empties the list while the toolkit still stands. When the toolkit ends
+// the process itself (exit() after the display went away), its own statics are already gone by the
+// time ours would be destroyed, and a window's peer must not touch them; so the windows stay as they
+// are until the process is gone.
 std::vector<Ref<Window>>& liveWindows()
 {
-    static std::vector<Ref<Window>> windows;
-    return windows;
+    static auto* windows = new std::vector<Ref<Window>>();
+    return *windows;
 }
 
 } // namespace

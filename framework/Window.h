@@ -93,20 +93,27 @@ std::vector<Ref<Window>> LiveWindows();
 // Drops every live window (shutdown).
 void ReleaseLiveWindows();
 
-// The shared instance of a window class: the live one, or a new one built now.
+// The shared instance of a window class: the live one, or a new one built now. NilObjectException
+// when the class makes no object; IllegalCastException naming the class when what it makes, or what
+// is live under its name, is not a window of that class (checked before the window is used).
 template <class W>
 Ref<W> SharedWindow()
 {
     const ClassRecord& record = LookupClass<W>();
-    Ref<Object> window = GetImplicitWindow(W::kClassName);
-    if (!window) {
-        Ref<Object> created = RuntimeNewObject(record);
-        if (!created)
+    Ref<Object> found = GetImplicitWindow(W::kClassName);
+    const bool made = !found;
+    if (made) {
+        found = RuntimeNewObject(record);
+        if (!found)
             RaiseNilObjectException("no window of class " + std::string(W::kClassName) + " could be made");
-        static_cast<Window&>(*created).Construct();
-        window = created;
     }
-    return Ref<W>(static_cast<W*>(RuntimeCheckCast(window, record).get()));
+    W* window = dynamic_cast<W*>(RuntimeCheckCast(found, record).get());
+    if (!window)
+        throw IllegalCastException("the object made as " + std::string(W::kClassName) +
+                                   " is not a window of that class");
+    if (made)
+        window->Construct();
+    return RefTo(*window);
 }
 
 } // namespace fw

@@ -3,37 +3,31 @@
 
 #include "framework/Application.h"
 #include "framework/NumberLocale.h"
+#include "framework/qt/Display.h"
 #include "framework/qt/QtBackend.h"
 
-#include <QApplication>
-
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-bool hasDisplay()
-{
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        if (const char* value = std::getenv(variable); value && *value)
-            return true;
-    return false;
-}
-
-} // namespace
+#include <exception>
+#include <iostream>
+#include <memory>
 
 int main(int argc, char** argv)
 {
-    if (!hasDisplay()) {
-        std::fputs("tarivo: no display found (DISPLAY is not set); start it from a desktop session.\n", stderr);
-        return 2;
-    }
-    QApplication qtApplication(argc, argv);
+    std::unique_ptr<QApplication> qtApplication = fw::qt::OpenDisplay(argc, argv, "tarivo");
     fw::qt::QtBackend backend;
     fw::SetBackend(&backend);
     fw::SetResourceForkProvider(&fw::qt::ApplicationResources);
     fw::SetNumberLocale(fw::NumberLocale::fromEnvironment());
-    int status = startup::run();
+    int status = 1;
+    try {
+        status = startup::run();
+    } catch (...) {
+        // An exception from outside start-up's own handler (registration, or the unhandled-exception
+        // report itself) ends the program as any unhandled exception does: one line, the windows
+        // released while Qt still stands, status 1.
+        std::cerr << "tarivo: " << fw::DescribeException(std::current_exception()) << '\n';
+        startup::finalize();
+        fw::RuntimeExit();
+    }
     fw::SetBackend(nullptr);
     return status;
 }

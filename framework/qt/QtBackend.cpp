@@ -124,7 +124,13 @@ constexpr Prop kAllProps[] = {
 } // namespace
 
 QtBackend::QtBackend() = default;
-QtBackend::~QtBackend() = default;
+
+QtBackend::~QtBackend()
+{
+    // The widgets of released windows wait for the event loop to delete them; it has ended, so they go
+    // now, while Qt still stands.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 std::unique_ptr<Peer> QtBackend::createWindowPeer(Window& window)
 {
@@ -175,15 +181,37 @@ void QtBackend::applicationMenuBarChanged()
 
 void QtBackend::runEventLoop()
 {
-    if (!pending_)
+    if (!pending_) {
+        handlersStopped_ = false;
+        loopRunning_ = true;
         QApplication::exec();
-    if (std::exception_ptr failure = takePendingException())
+        loopRunning_ = false;
+    }
+    if (std::exception_ptr failure = std::exchange(pending_, nullptr))
         std::rethrow_exception(failure);
 }
 
-void QtBackend::quit() { QCoreApplication::exit(0); }
+// Qt remembers an exit() asked for while no event loop runs, and then ends the next loop at once: the
+// next message box would close before anyone saw it. A quit before the loop needs no exit(): the
+// runtime does not start the loop after one.
+void QtBackend::quit()
+{
+    if (loopRunning_)
+        QCoreApplication::exit(0);
+}
 
-void QtBackend::showURL(const std::string& url) { QDesktopServices::openUrl(QUrl(ToQString(url))); }
+void QtBackend::showURL(const std::string& url)
+{
+    const QString address = ToQString(url);
+    if (QDesktopServices::openUrl(QUrl(address)))
+        return;
+    // Without a mail program or browser set up the click would otherwise do nothing at all.
+    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Tarivo"),
+                         QStringLiteral("Die Adresse „%1“ konnte nicht geöffnet werden.\n\n"
+                                        "Bitte prüfen Sie, ob ein E-Mail-Programm und ein Webbrowser "
+                                        "eingerichtet sind.")
+                             .arg(address));
+}
 
 void QtBackend::editCommand(EditCommand command)
 {
@@ -218,16 +246,25 @@ void QtBackend::reportUnhandledException(const std::string& message)
 
 void QtBackend::dispatch(const std::function<void()>& raise)
 {
+    // After a handler's exception the program is on its way out: none of its code runs any more, not
+    // even the rest of the user's action that raised it (the TextChange of a key whose KeyDown failed).
+    if (handlersStopped_)
+        return;
     try {
         raise();
     } catch (...) {
-        if (!pending_)
-            pending_ = std::current_exception();
-        QCoreApplication::exit(1);
+        pending_ = std::current_exception();
+        handlersStopped_ = true;
+        if (loopRunning_)
+            QCoreApplication::exit(1);
     }
 }
 
-std::exception_ptr QtBackend::takePendingException() { return std::exchange(pending_, nullptr); }
+std::exception_ptr QtBackend::takePendingException()
+{
+    handlersStopped_ = false;
+    return std::exchange(pending_, nullptr);
+}
 
 namespace {
 QtMessageHandler previousMessageHandler = nullptr;

@@ -4,7 +4,8 @@
 //
 // Every model event raised from a widget goes through dispatch(), the one place where an exception a
 // handler lets out is caught: it never crosses Qt's event loop; the loop ends and runEventLoop raises
-// the exception again for start-up's handler.
+// the exception again for start-up's handler. From that exception on no handler runs, through the
+// end of the loop and the shutdown after it.
 #pragma once
 
 #include "framework/Backend.h"
@@ -37,10 +38,11 @@ public:
     void editCommand(EditCommand command) override;
     void reportUnhandledException(const std::string& message) override;
 
-    // Runs a model event; an exception it lets out is kept and ends the event loop.
+    // Runs a model event; an exception it lets out is kept and ends the event loop, and no event runs
+    // after it until the next run of the event loop.
     void dispatch(const std::function<void()>& raise);
-    // The exception a handler let out since the last call, if any (for tests that drive widgets
-    // without running the event loop).
+    // The exception a handler let out since the last call, if any; events run again after it (for
+    // tests that drive widgets without running the event loop).
     std::exception_ptr takePendingException();
 
     // The widget that shows a window or control, or null.
@@ -52,6 +54,8 @@ public:
 
 private:
     std::exception_ptr pending_;
+    bool handlersStopped_ = false;
+    bool loopRunning_ = false;
     std::vector<WindowWidget*> windows_;
 };
 

@@ -1,8 +1,10 @@
 #include "GuiTestSupport.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -73,6 +75,32 @@ QString SavePicture(const fw::Window& window, const QString& fileName)
     QString path = QDir::current().absoluteFilePath(fileName);
     widget->grab().save(path);
     return path;
+}
+
+UrlCatcher::UrlCatcher()
+{
+    QDesktopServices::setUrlHandler("mailto", this, "open");
+    QDesktopServices::setUrlHandler("http", this, "open");
+}
+
+UrlCatcher::~UrlCatcher()
+{
+    QDesktopServices::unsetUrlHandler("mailto");
+    QDesktopServices::unsetUrlHandler("http");
+}
+
+void UrlCatcher::open(const QUrl& url) { urls << url.toString(); }
+
+MessageBoxCloser::MessageBoxCloser()
+{
+    // A modal box runs its own event loop, in which this timer goes on firing.
+    poll_.callOnTimeout([this] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            texts << box->text();
+            box->done(QMessageBox::Ok);
+        }
+    });
+    poll_.start(5);
 }
 
 } // namespace guitest

@@ -5,7 +5,11 @@
 #include "framework/Window.h"
 #include "framework/qt/QtBackend.h"
 
+#include <QObject>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 #include <iosfwd>
@@ -45,5 +49,28 @@ void CloseWindow(fw::Ref<W>& window)
 }
 // Saves a picture of the window into the build folder; returns the file's path.
 QString SavePicture(const fw::Window& window, const QString& fileName);
+
+// While it lives, the mailto and http addresses the program hands to the system come here instead of
+// being opened.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    UrlCatcher();
+    ~UrlCatcher() override;
+    QStringList urls;
+public slots:
+    void open(const QUrl& url);
+};
+
+// While it lives, every message box that comes up is closed at once and its text kept, so that a test
+// sees what the user would read without anyone clicking it away.
+class MessageBoxCloser {
+public:
+    MessageBoxCloser();
+    QStringList texts;
+
+private:
+    QTimer poll_;
+};
 
 } // namespace guitest
