@@ -75,12 +75,14 @@ void Menue::ctblinit()
 
 const ClassRecord& Menue::classRecord() const { return LookupClass<Menue>(); }
 
-Ref<Menue> Menue::Instance()
+Ref<Menue> Menue::Instance(const ClassRecord& barClass)
 {
     Ref<Menue>& kept = implicitInstance();
     if (!kept) {
-        Ref<Object> created = RuntimeNewObject(LookupClass<Menue>());
-        auto bar = Ref<Menue>(static_cast<Menue*>(created.get()));
+        Ref<Object> created = RuntimeNewObject(barClass);
+        auto bar = Ref<Menue>(dynamic_cast<Menue*>(created.get()));
+        if (!bar)
+            RaiseNilObjectException("the menu bar could not be made");
         bar->Constructor();
         kept = bar;
     }
