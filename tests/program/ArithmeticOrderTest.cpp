@@ -42,8 +42,9 @@ void PrintTo(const OrderRow& row, std::ostream* os) { *os << row.name; }
 // C locale throughout. Inputs not named are empty; the affected controls are listed with the text the
 // right order shows (the wrong orders named in the comment show one cent more or less).
 const OrderRow kOrderRows[] = {
-    // Netto = AEK + ((AEK / 100) * Aufschlag), not AEK + (AEK * Aufschlag) / 100, AEK + AEK * (Aufschlag / 100),
-    // AEK * (1 + Aufschlag / 100), AEK * (100 + Aufschlag) / 100 nor (AEK / 100) * (100 + Aufschlag).
+    // Netto = AEK + ((AEK / 100) * Aufschlag), not AEK + (AEK * Aufschlag) / 100,
+    // AEK + AEK * (Aufschlag / 100), AEK * (1 + Aufschlag / 100), AEK * (100 + Aufschlag) / 100
+    // nor (AEK / 100) * (100 + Aufschlag).
     {"NetPrice", "radioUst7", {{"AEKField", "7.50"}, {"AufschlagField", "77"}, {"AnzahlField", "3"}},
      {{"nettoField", "13.27"}, {"RohgewinnField", "17.32"}, {"RohgewinnNeuField", "17.32"}}},
     // Discount = (AEK / 100) * percent, not AEK * percent / 100 nor AEK * (percent / 100); both fields.
@@ -61,7 +62,8 @@ const OrderRow kOrderRows[] = {
      {{"AEKNettoText", "3.91"}, {"RohgewinnField", "29.93"}, {"RohgewinnNeuField", "29.93"}}},
     // Backward: the VAT in AVK is (AVK / 119) * 19, not (AVK * 19) / 119 nor AVK * (19 / 119); nor is the
     // net price AVK / 1.19, AVK / 119 * 100 or AVK * 100 / 119. The net price itself never shows it.
-    {"VatShareOfGrossPrice", "radioUst19", {{"AVKField", "38.25"}, {"AnzahlField", "7"}, {"AnderungField", "2"}},
+    {"VatShareOfGrossPrice", "radioUst19",
+     {{"AVKField", "38.25"}, {"AnzahlField", "7"}, {"AnderungField", "2"}},
      {{"AVKNeuField", "39.01"}}},
     // USTBetrag = Netto * 0.19, not (Netto / 100) * 19 nor Netto * 19 / 100.
     {"VatOnNetPrice", "radioUst19", {{"AEKField", "707.80"}, {"AufschlagField", "150"}, {"AnzahlField", "2"}},
@@ -82,7 +84,8 @@ const OrderRow kOrderRows[] = {
     {"GrossProfit", "radioUst16", {{"AEKField", "2.10"}, {"AufschlagField", "5"}, {"AnzahlField", "5"}},
      {{"RohgewinnField", ".52"}, {"RohgewinnNeuField", ".52"}, {"PariText", ""}}},
     // AnderungBetrag = (AVK / 100) * change, not AVK * change / 100 nor AVK * (change / 100).
-    {"ChangeAsGrossAmount", "radioUst16", {{"AVKField", "3.77"}, {"AnzahlField", "2"}, {"AnderungField", "50"}},
+    {"ChangeAsGrossAmount", "radioUst16",
+     {{"AVKField", "3.77"}, {"AnzahlField", "2"}, {"AnderungField", "50"}},
      {{"AVKNeuField", "5.65"}}},
     // AnderungNetto = change - ((change / 119) * 19), not change - (change * 19) / 119,
     // change * (1 - 19 / 119), (change / 119) * 100, change * 100 / 119, change - change * (19 / 119)
