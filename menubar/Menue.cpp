@@ -68,14 +68,14 @@ void Menue::describe(ClassBuilder& b)
         .member("Constructor", "%%", &Menue::Constructor);
 }
 
-Ref<Menue> Menue::Instance()
+Ref<Menue> Menue::Instance(const ClassRecord& barClass)
 {
     Ref<Menue>& kept = implicitInstance();
     if (!kept) {
-        Ref<Object> created = RuntimeCheckCast(RuntimeNewObject(LookupClass<Menue>()), LookupClass<Menue>());
-        if (!created)
-            RaiseNilObjectException("no menu bar of class " + std::string(kClassName) + " could be made");
-        auto bar = Ref<Menue>(static_cast<Menue*>(created.get()));
+        Ref<Object> created = RuntimeNewObject(barClass);
+        auto bar = Ref<Menue>(dynamic_cast<Menue*>(created.get()));
+        if (!bar)
+            RaiseNilObjectException("no menu bar of class " + barClass.name() + " could be made");
         bar->Constructor();
         kept = bar;
     }

@@ -13,8 +13,9 @@ public:
     static void describe(fw::ClassBuilder& builder);
 
     // The menu bar, built now if there is none yet. A build that fails keeps nothing, so the next
-    // request builds again.
-    static fw::Ref<Menue> Instance();
+    // request builds again. The bar is made from barClass: Menue's own record, or in a test the record
+    // of a class derived from Menue.
+    static fw::Ref<Menue> Instance(const fw::ClassRecord& barClass = fw::LookupClass<Menue>());
     // Releases the kept menu bar (shutdown).
     static void ReleaseInstance();
     static bool HasInstance();

@@ -63,13 +63,22 @@ void ApplicationAddMenuHandlers()
 
 void MakeDefaultView() { SharedWindow<Hauptfenster>(); }
 
+std::vector<MainStep>& MainSteps()
+{
+    static std::vector<MainStep> steps{
+        {"file type", &InitFileTypes},
+        {"application", &NewAppInstance},
+        {"menu handlers", &ApplicationAddMenuHandlers},
+        {"default view", &MakeDefaultView},
+    };
+    return steps;
+}
+
 void Main()
 {
     try {
-        InitFileTypes();
-        NewAppInstance();
-        ApplicationAddMenuHandlers();
-        MakeDefaultView();
+        for (const MainStep& step : MainSteps())
+            step.run();
         RuntimeRun();
     } catch (...) {
         UnhandledException(std::current_exception());

@@ -30,5 +30,12 @@ void InitFileTypes();
 void NewAppInstance();
 void ApplicationAddMenuHandlers();
 void MakeDefaultView();
+// Main runs them from this table, in its order, then the event loop. A test can put a step that fails
+// in the place of one of them and see start-up end there while shutdown still runs.
+struct MainStep {
+    std::string_view what;
+    void (*run)();
+};
+std::vector<MainStep>& MainSteps();
 
 } // namespace startup
