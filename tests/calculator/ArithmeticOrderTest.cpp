@@ -113,6 +113,10 @@ const OrderRow kOrderRows[] = {
     // Anzahl / (RohgewinnNeu / Rohgewinn).
     {"BreakEvenCount", "radioUst16", {{"AVKField", "54.32"}, {"AnzahlField", "11"}, {"AnderungField", "4"}},
      {{"PariText", SELL("9.37", "11", "118.87")}}},
+    // Backward: the markup is ((Netto - AEK) * 100) / AEK, not ((Netto - AEK) / AEK) * 100.
+    {"MarkupFromGrossPrice", "radioUst19", {{"AVKField", "13.6544"}}, {{"AufschlagField", "56.87%"}}},
+    // In the top price band the purchase price is (net - 111.24) - percentage, not net - (111.24 + percentage).
+    {"TopBandFixedAmountFirst", "radioUst19", {{"AVKField", "1289.434883331"}}, {{"AEKField", "898.13"}}},
     // Neither price positive: no path runs, the net price stays 0 and the typed values are written back.
     {"NoPositivePrice", "radioUst19", {{"AEKField", "-5"}, {"AufschlagField", "20"}},
      {{"AEKField", "-5.00"}, {"AEKNettoText", "-5.00"}, {"AufschlagField", "20.00%"}, {"nettoField", ".00"}}},

@@ -150,6 +150,30 @@ const Binding kCalculatorRows[] = {
      {kInputs, kResults, "radioUst19=1|radioUst16=0"}},
 };
 
+// From a gross price alone a second calculation would start from the rounded purchase price and markup
+// and show 840.36 net and 1000.02 gross, so these rows tell that each event calculates exactly once.
+constexpr const char* kGross = "AEKField=|AVKField=1000";
+constexpr const char* kOnce =
+    "AEKField=673.47|AufschlagField=24.78%|nettoField=840.34|AVKField=1000.00|RohgewinnField=333.73";
+
+const Binding kOnceRows[] = {
+    {"AufschlagField_LostFocus", "AufschlagField", Act::TabAway, "", kGross, {kOnce}},
+    {"OKButton_Action", "OKButton", Act::Click, "", kGross, {kOnce}},
+    {"AnzahlField_LostFocus", "AnzahlField", Act::TabAway, "", kGross, {kOnce}},
+    {"AnderungField_LostFocus", "AnderungField", Act::TabAway, "", kGross, {kOnce}},
+    {"GHRabattField_TextChange", "GHRabattField", Act::Type, "5", kGross, {kOnce}},
+    {"HerstellerField_KeyDown", "HerstellerField", Act::LeftKey, "", kGross, {kOnce}},
+    {"radioUst19_Action", "radioUst19", Act::Click, "", "AEKField=|AVKField=1000|radioUst16=1", {kOnce}},
+    {"radioUst16_Action", "radioUst16", Act::Click, "", kGross,
+     {"AEKField=693.54|AufschlagField=24.30%|nettoField=862.07|AVKField=1000.00|RohgewinnField=337.05"}},
+    {"radioUst7_Action", "radioUst7", Act::Click, "", kGross,
+     {"AEKField=760.52|AufschlagField=22.89%|nettoField=934.58|AVKField=1000.00|RohgewinnField=348.11"}},
+    {"avklittle_Up", "avklittle", Act::ArrowUp, "", kGross, {kOnce}},
+    {"Aufschlaglittle_Down", "Aufschlaglittle", Act::ArrowDown, "", kGross, {kOnce}},
+    {"GHLittle_Up", "GHLittle", Act::ArrowUp, "", kGross, {kOnce}},
+    {"HerstellerLittle_Down", "HerstellerLittle", Act::ArrowDown, "", kGross, {kOnce}},
+};
+
 // The converter -----------------------------------------------------------------------------------
 
 // Every converter row starts with the cursor in the field named by "focus", which makes it the source.
@@ -316,6 +340,7 @@ private:
 class CalculatorBindings : public BindingRows {};
 class ConverterBindings : public BindingRows {};
 class CalculatorClicks : public BindingRows {};
+class CalculatorOnce : public BindingRows {};
 class ConverterClicks : public BindingRows {};
 
 TEST_P(CalculatorBindings, ShowWhatTheUserMustSee)
@@ -330,6 +355,11 @@ TEST_P(CalculatorClicks, LeaveTheCursorInTheField)
     run(GetParam(), "Hauptfenster.Hauptfenster", nullptr, kForm);
 }
 
+TEST_P(CalculatorOnce, CalculatesOnceFromAGrossPrice)
+{
+    run(GetParam(), "Hauptfenster.Hauptfenster", nullptr, kForm);
+}
+
 TEST_P(ConverterClicks, LeaveTheCursorInTheField)
 {
     run(GetParam(), "UST.UST", "Fenster16", "");
@@ -340,6 +370,7 @@ std::string handlerName(const testing::TestParamInfo<Binding>& info) { return in
 INSTANTIATE_TEST_SUITE_P(Rows, CalculatorBindings, testing::ValuesIn(kCalculatorRows), handlerName);
 INSTANTIATE_TEST_SUITE_P(Rows, ConverterBindings, testing::ValuesIn(kConverterRows), handlerName);
 INSTANTIATE_TEST_SUITE_P(Rows, CalculatorClicks, testing::ValuesIn(kClickRows), handlerName);
+INSTANTIATE_TEST_SUITE_P(Rows, CalculatorOnce, testing::ValuesIn(kOnceRows), handlerName);
 INSTANTIATE_TEST_SUITE_P(Rows, ConverterClicks, testing::ValuesIn(kConverterClickRows), handlerName);
 
 } // namespace
