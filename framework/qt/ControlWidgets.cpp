@@ -329,7 +329,15 @@ void EditFieldWidget::focusInEvent(QFocusEvent* event)
 
 void EditFieldWidget::focusOutEvent(QFocusEvent* event)
 {
-    QLineEdit::focusOutEvent(event);
+    if (event->reason() == Qt::MenuBarFocusReason) {
+        // A menu opened from the keyboard (Alt+B) takes the focus this way; the line edit would drop
+        // its selection, and the edit commands chosen from that menu would find nothing to work on.
+        // It keeps it, as it does for a menu opened with the mouse.
+        QFocusEvent asPopup(QEvent::FocusOut, Qt::PopupFocusReason);
+        QLineEdit::focusOutEvent(&asPopup);
+    } else {
+        QLineEdit::focusOutEvent(event);
+    }
     if (focusStaysInWindow(event->reason()))
         return;
     auto* window = qobject_cast<WindowWidget*>(this->window());
@@ -424,7 +432,10 @@ RadioButtonWidget::RadioButtonWidget(QWidget* parent) : QRadioButton(parent)
 {
     setFocusPolicy(Qt::TabFocus);
     connect(this, &QAbstractButton::toggled, this, [this](bool checked) {
-        if (checked && !showingModel_)
+        if (!checked)
+            return;
+        takeTabStop();
+        if (!showingModel_)
             selectedByUser();
     });
     connect(this, &QAbstractButton::clicked, this, [this] {
@@ -456,6 +467,32 @@ void RadioButtonWidget::focusInEvent(QFocusEvent* event)
     QRadioButton::focusInEvent(event);
     if (!focusStaysInWindow(event->reason()))
         takeWindowFocus(this, nullptr);
+}
+
+void RadioButtonWidget::focusOutEvent(QFocusEvent* event)
+{
+    QRadioButton::focusOutEvent(event);
+    // Qt hands the group's tab stop to the button that had the focus; it goes back to the selected one.
+    for (RadioButtonWidget* button : group())
+        if (button->isChecked())
+            button->takeTabStop();
+}
+
+std::vector<RadioButtonWidget*> RadioButtonWidget::group() const
+{
+    std::vector<RadioButtonWidget*> buttons;
+    if (parentWidget())
+        for (auto* button : parentWidget()->findChildren<RadioButtonWidget*>(Qt::FindDirectChildrenOnly))
+            buttons.push_back(button);
+    return buttons;
+}
+
+void RadioButtonWidget::takeTabStop()
+{
+    // Tab into the group lands on the selected button, so that Space there changes nothing the user did
+    // not mean to; the arrow keys still move between all of them.
+    for (RadioButtonWidget* button : group())
+        button->setFocusPolicy(button == this ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void RadioButtonWidget::selectedByUser()

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QWidget>
 
+#include <vector>
+
 namespace fw::qt {
 
 class QtBackend;
@@ -92,8 +94,11 @@ public:
 protected:
     void nextCheckState() override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    std::vector<RadioButtonWidget*> group() const;
+    void takeTabStop();
     void selectedByUser();
     void showValue(bool selected);
     bool showingModel_ = false;

@@ -151,16 +151,25 @@ void WindowWidget::rebuildMenuBar()
 void WindowWidget::constructionFinished()
 {
     constructed_ = true;
-    // Keyboard order follows TabIndex, which runs in creation order.
-    QWidget* previous = nullptr;
+    // Keyboard order follows TabIndex, which runs in creation order. The window's radio buttons are one
+    // group and so one stop for Tab: they stand together at the place of the first of them, and Tab
+    // lands on the selected one (the others give up their tab stop, RadioButtonWidget).
+    std::vector<QWidget*> order;
+    std::vector<QWidget*> radios;
+    std::size_t radioPlace = 0;
     for (const Ref<Control>& control : model_->controls()) {
         QWidget* widget = QtBackend::widgetOf(*control);
-        if (!widget || widget->focusPolicy() == Qt::NoFocus)
-            continue;
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
+        if (qobject_cast<RadioButtonWidget*>(widget)) {
+            if (radios.empty())
+                radioPlace = order.size();
+            radios.push_back(widget);
+        } else if (widget && widget->focusPolicy() != Qt::NoFocus) {
+            order.push_back(widget);
+        }
     }
+    order.insert(order.begin() + static_cast<std::ptrdiff_t>(radioPlace), radios.begin(), radios.end());
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
     rebuildMenuBar();
     apply(Prop::Visible);
 }
