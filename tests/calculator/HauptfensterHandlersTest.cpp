@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -18,15 +17,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Receives the URLs handed to the system instead of opening them.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QStringList urls;
-public slots:
-    void open(const QUrl& url) { urls << url.toString(); }
-};
 
 class HauptfensterHandlers : public testing::Test {
 protected:
@@ -191,14 +181,14 @@ TEST_F(HauptfensterHandlers, NeuEmptiesTheInputsAndKeepsTheLastResults)
 
 TEST_F(HauptfensterHandlers, EachLinkHandsExactlyItsUrlToTheSystem)
 {
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("mailto", &catcher, "open");
-    QDesktopServices::setUrlHandler("http", &catcher, "open");
-    QTest::mouseClick(guitest::WidgetOf(*window, "StaticText5"), Qt::LeftButton);
-    QTest::mouseClick(guitest::WidgetOf(*window, "StaticText6"), Qt::LeftButton);
-    QDesktopServices::unsetUrlHandler("mailto");
-    QDesktopServices::unsetUrlHandler("http");
-    EXPECT_EQ(catcher.urls, QStringList({"mailto:autor@velnora.example", "http://www.velnora.example"}));
+    QStringList handedOver;
+    {
+        guitest::UrlCatcher catcher;
+        QTest::mouseClick(guitest::WidgetOf(*window, "StaticText5"), Qt::LeftButton);
+        QTest::mouseClick(guitest::WidgetOf(*window, "StaticText6"), Qt::LeftButton);
+        handedOver = catcher.urls;
+    }
+    EXPECT_EQ(handedOver, QStringList({"mailto:autor@velnora.example", "http://www.velnora.example"}));
     EXPECT_EQ(text("StaticText6"), "Velnora");
 }
 
@@ -232,4 +222,3 @@ TEST_F(HauptfensterHandlers, EditMenuWorksOnTheFocusedFieldAndItsEditsRecalculat
 
 } // namespace
 
-#include "HauptfensterHandlersTest.moc"

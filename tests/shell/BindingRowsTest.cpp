@@ -9,7 +9,6 @@
 #include "vat/UST.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -22,15 +21,6 @@
 #include <utility>
 
 namespace {
-
-// Receives the URLs handed to the system instead of opening them.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QStringList urls;
-public slots:
-    void open(const QUrl& url) { urls << url.toString(); }
-};
 
 enum class Act {
     Click,     // a mouse click on the control
@@ -215,13 +205,9 @@ protected:
     {
         savedLocale_ = fw::CurrentNumberLocale();
         fw::SetNumberLocale(fw::NumberLocale::c());
-        QDesktopServices::setUrlHandler("mailto", &urls_, "open");
-        QDesktopServices::setUrlHandler("http", &urls_, "open");
     }
     void TearDown() override
     {
-        QDesktopServices::unsetUrlHandler("mailto");
-        QDesktopServices::unsetUrlHandler("http");
         fw::SetNumberLocale(savedLocale_);
     }
 
@@ -333,7 +319,7 @@ private:
         }
     }
 
-    UrlCatcher urls_;
+    guitest::UrlCatcher urls_;
     fw::NumberLocale savedLocale_;
 };
 
@@ -375,4 +361,3 @@ INSTANTIATE_TEST_SUITE_P(Rows, ConverterClicks, testing::ValuesIn(kConverterClic
 
 } // namespace
 
-#include "BindingRowsTest.moc"
