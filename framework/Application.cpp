@@ -54,15 +54,12 @@ const std::vector<std::string>& Application::Events()
     return events;
 }
 
-void Application::ctblinit()
+void Application::describe(ClassBuilder& builder)
 {
-    ClassBuilder builder(std::string(kClassName), &ObjectClassRecord());
     for (const std::string& operation : Operations())
         builder.slot(operation);
     builder.events(Events());
-    builder.registerClass();
 }
-const ClassRecord& Application::classRecord() const { return LookupClass<Application>(); }
 
 void Application::setMenuBar(Ref<MenuBar> bar)
 {

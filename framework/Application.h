@@ -9,6 +9,7 @@
 #include "ClassRecord.h"
 #include "Control.h"
 #include "Menu.h"
+#include "Registered.h"
 
 #include <exception>
 #include <functional>
@@ -18,12 +19,9 @@
 
 namespace fw {
 
-class Application : public Object {
+class Application : public Registered<Application, Object, "Application", MadeBy::SubclassesOnly> {
 public:
-    static constexpr std::string_view kClassName = "Application";
-    static constexpr std::string_view kDisplayName = "Application";
-    static void ctblinit();
-    const ClassRecord& classRecord() const override;
+    static void describe(ClassBuilder& builder);
     static const std::vector<std::string>& Operations();
     static const std::vector<std::string>& Events();
 

@@ -53,7 +53,7 @@ std::string_view EventSignatureText(std::string_view event)
     return kDelegateShapes[0].signatureText;
 }
 
-Control::Control(Defaults classDefaults) : PropertyHolder(classDefaults)
+Control::Control(Defaults classDefaults) : Registered(classDefaults)
 {
     static constexpr std::int32_t kSingleControl = INT32_MIN;
     for (auto [prop, value] : std::initializer_list<std::pair<Prop, PropValue>>{
@@ -105,30 +105,12 @@ Ref<Window> RuntimeSwapSelfAndMe(const Control& me)
     return RefTo(*me.window());
 }
 
-// Registration of the control classes: each with its factory and the events its instances raise.
-namespace {
+// Registration of the control classes: each with the events its instances raise.
+void Control::describe(ClassBuilder& builder) { builder.slot("Constructor"); }
 
-template <class C>
-const ClassRecord& registerControl(std::vector<std::string> events)
-{
-    return ClassBuilder(std::string(C::kClassName), &LookupClass<Control>())
-        .events(std::move(events))
-        .factory([] { return Ref<Object>(MakeRef<C>()); })
-        .registerClass();
-}
-
-} // namespace
-
-void Control::ctblinit()
-{
-    ClassBuilder(std::string(kClassName), &ObjectClassRecord()).slot("Constructor").registerClass();
-}
-const ClassRecord& Control::classRecord() const { return LookupClass<Control>(); }
-
-void EditField::ctblinit() { registerControl<EditField>({"TextChange", "KeyDown", "LostFocus", "GotFocus"}); }
-const ClassRecord& EditField::classRecord() const { return LookupClass<EditField>(); }
+void EditField::describe(ClassBuilder& builder) { builder.events({"TextChange", "KeyDown", "LostFocus", "GotFocus"}); }
 EditField::EditField()
-    : Control({{Prop::Border, true}, {Prop::Multiline, false}, {Prop::ScrollbarHorizontal, false},
+    : Registered({{Prop::Border, true}, {Prop::Multiline, false}, {Prop::ScrollbarHorizontal, false},
                {Prop::ScrollbarVertical, true}, {Prop::Styled, false}, {Prop::Password, false},
                {Prop::UseFocusRing, true}, {Prop::TextColor, Color{0, 0, 0}}, {Prop::BackColor, Color{255, 255, 255}},
                {Prop::Format, std::string()}, {Prop::TextFont, std::string("System")}, {Prop::TextSize, 0},
@@ -145,29 +127,26 @@ void EditField::userChangedText(std::string text)
     storePropertyQuietly(Prop::Text, std::move(text));
 }
 
-void StaticText::ctblinit() { registerControl<StaticText>({"MouseDown"}); }
-const ClassRecord& StaticText::classRecord() const { return LookupClass<StaticText>(); }
+void StaticText::describe(ClassBuilder& builder) { builder.events({"MouseDown"}); }
 StaticText::StaticText()
-    : Control({{Prop::Text, std::string()}, {Prop::TextAlign, 0}, {Prop::TextColor, Color{0, 0, 0}},
+    : Registered({{Prop::Text, std::string()}, {Prop::TextAlign, 0}, {Prop::TextColor, Color{0, 0, 0}},
                {Prop::Multiline, false}, {Prop::TextFont, std::string("System")}, {Prop::TextSize, 0},
                {Prop::Bold, false}, {Prop::Italic, false}, {Prop::Underline, false},
                {Prop::DataSource, std::string()}, {Prop::DataField, std::string()}})
 {
 }
 
-void PushButton::ctblinit() { registerControl<PushButton>({"Action"}); }
-const ClassRecord& PushButton::classRecord() const { return LookupClass<PushButton>(); }
+void PushButton::describe(ClassBuilder& builder) { builder.events({"Action"}); }
 PushButton::PushButton()
-    : Control({{Prop::Caption, std::string()}, {Prop::Default, false}, {Prop::Cancel, false},
+    : Registered({{Prop::Caption, std::string()}, {Prop::Default, false}, {Prop::Cancel, false},
                {Prop::TextFont, std::string("System")}, {Prop::TextSize, 0}, {Prop::Bold, false},
                {Prop::Italic, false}, {Prop::Underline, false}})
 {
 }
 
-void RadioButton::ctblinit() { registerControl<RadioButton>({"Action"}); }
-const ClassRecord& RadioButton::classRecord() const { return LookupClass<RadioButton>(); }
+void RadioButton::describe(ClassBuilder& builder) { builder.events({"Action"}); }
 RadioButton::RadioButton()
-    : Control({{Prop::Caption, std::string()}, {Prop::TextFont, std::string("System")}, {Prop::TextSize, 0},
+    : Registered({{Prop::Caption, std::string()}, {Prop::TextFont, std::string("System")}, {Prop::TextSize, 0},
                {Prop::Bold, false}, {Prop::Italic, false}, {Prop::Underline, false}, {Prop::Value, false}})
 {
 }
@@ -183,14 +162,12 @@ void RadioButton::propertyStored(Prop prop)
             other->setValue(false);
 }
 
-void LittleArrows::ctblinit() { registerControl<LittleArrows>({"Up", "Down"}); }
-const ClassRecord& LittleArrows::classRecord() const { return LookupClass<LittleArrows>(); }
-LittleArrows::LittleArrows() : Control({}) {}
+void LittleArrows::describe(ClassBuilder& builder) { builder.events({"Up", "Down"}); }
+LittleArrows::LittleArrows() : Registered(Defaults{}) {}
 
-void Canvas::ctblinit() { registerControl<Canvas>({"MouseDown"}); }
-const ClassRecord& Canvas::classRecord() const { return LookupClass<Canvas>(); }
+void Canvas::describe(ClassBuilder& builder) { builder.events({"MouseDown"}); }
 Canvas::Canvas()
-    : Control({{Prop::UseFocusRing, true}, {Prop::AcceptFocus, false}, {Prop::AcceptTabs, false},
+    : Registered({{Prop::UseFocusRing, true}, {Prop::AcceptFocus, false}, {Prop::AcceptTabs, false},
                {Prop::EraseBackground, true}})
 {
 }

@@ -4,6 +4,7 @@
 
 #include "ClassRecord.h"
 #include "PropertyHolder.h"
+#include "Registered.h"
 #include "Value.h"
 
 #include <map>
@@ -36,12 +37,9 @@ private:
 // Boolean" ...); IllegalCastException when that text does not fit the method's signature.
 Ref<Delegate> RuntimeCreateDelegate(const MemberRecord& method, Object& target, std::string_view signatureText);
 
-class Control : public PropertyHolder {
+class Control : public Registered<Control, PropertyHolder, "Control", MadeBy::SubclassesOnly> {
 public:
-    static constexpr std::string_view kClassName = "Control";
-    static constexpr std::string_view kDisplayName = "Control";
-    static void ctblinit();
-    const ClassRecord& classRecord() const override;
+    static void describe(ClassBuilder& builder);
 
     // The class's default constructor operation; the model needs nothing from it.
     virtual void Constructor() {}
@@ -71,12 +69,9 @@ private:
 // The signature text that the event passes with its handler.
 std::string_view EventSignatureText(std::string_view event);
 
-class EditField : public Control {
+class EditField : public Registered<EditField, Control, "EditField"> {
 public:
-    static constexpr std::string_view kClassName = "EditField";
-    static constexpr std::string_view kDisplayName = "EditField";
-    static void ctblinit();
-    const ClassRecord& classRecord() const override;
+    static void describe(ClassBuilder& builder);
     EditField();
 
     const std::string& text() const { return stringProperty(Prop::Text); }
@@ -86,34 +81,25 @@ public:
     void userChangedText(std::string text);
 };
 
-class StaticText : public Control {
+class StaticText : public Registered<StaticText, Control, "StaticText"> {
 public:
-    static constexpr std::string_view kClassName = "StaticText";
-    static constexpr std::string_view kDisplayName = "StaticText";
-    static void ctblinit();
-    const ClassRecord& classRecord() const override;
+    static void describe(ClassBuilder& builder);
     StaticText();
 
     const std::string& text() const { return stringProperty(Prop::Text); }
     void setText(std::string text) { storeProperty(Prop::Text, std::move(text)); }
 };
 
-class PushButton : public Control {
+class PushButton : public Registered<PushButton, Control, "PushButton"> {
 public:
-    static constexpr std::string_view kClassName = "PushButton";
-    static constexpr std::string_view kDisplayName = "PushButton";
-    static void ctblinit();
-    const ClassRecord& classRecord() const override;
+    static void describe(ClassBuilder& builder);
     PushButton();
 };
 
 // The radio buttons of a window form one group: selecting one deselects the others.
-class RadioButton : public Control {
+class RadioButton : public Registered<RadioButton, Control, "RadioButton"> {
 public:
-    static constexpr std::string_view kClassName = "RadioButton";
-    static constexpr std::string_view kDisplayName = "RadioButton";
-    static void ctblinit();
-    const ClassRecord& classRecord() const override;
+    static void describe(ClassBuilder& builder);
     RadioButton();
 
     bool value() const { return boolProperty(Prop::Value); }
@@ -123,21 +109,15 @@ protected:
     void propertyStored(Prop prop) override;
 };
 
-class LittleArrows : public Control {
+class LittleArrows : public Registered<LittleArrows, Control, "LittleArrows"> {
 public:
-    static constexpr std::string_view kClassName = "LittleArrows";
-    static constexpr std::string_view kDisplayName = "LittleArrows";
-    static void ctblinit();
-    const ClassRecord& classRecord() const override;
+    static void describe(ClassBuilder& builder);
     LittleArrows();
 };
 
-class Canvas : public Control {
+class Canvas : public Registered<Canvas, Control, "Canvas"> {
 public:
-    static constexpr std::string_view kClassName = "Canvas";
-    static constexpr std::string_view kDisplayName = "Canvas";
-    static void ctblinit();
-    const ClassRecord& classRecord() const override;
+    static void describe(ClassBuilder& builder);
     Canvas();
     ~Canvas() override;
 

@@ -29,13 +29,6 @@ void refreshSnapshot()
 }
 } // namespace
 
-void FileType::ctblinit()
-{
-    ClassBuilder(std::string(kClassName), &ObjectClassRecord())
-        .factory([] { return Ref<Object>(MakeRef<FileType>()); })
-        .registerClass();
-}
-const ClassRecord& FileType::classRecord() const { return LookupClass<FileType>(); }
 
 FileType::~FileType()
 {

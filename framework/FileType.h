@@ -4,18 +4,15 @@
 
 #include "ClassRecord.h"
 #include "Object.h"
+#include "Registered.h"
 
 #include <string>
 #include <vector>
 
 namespace fw {
 
-class FileType : public Object {
+class FileType : public Registered<FileType, Object, "FileType"> {
 public:
-    static constexpr std::string_view kClassName = "FileType";
-    static constexpr std::string_view kDisplayName = "FileType";
-    static void ctblinit();
-    const ClassRecord& classRecord() const override;
     ~FileType() override;
 
     std::string name, extensions, macType, macCreator;

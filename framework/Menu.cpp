@@ -11,18 +11,14 @@ const std::vector<std::string>& MenuItem::Operations()
     return operations;
 }
 
-void MenuItem::ctblinit()
+void MenuItem::describe(ClassBuilder& builder)
 {
-    ClassBuilder builder(std::string(kClassName), &ObjectClassRecord());
     for (const std::string& operation : Operations())
         builder.slot(operation);
     // The no-argument constructor has a slot of its own after the framework's operations.
     builder.slot("Constructor");
     builder.events({"Action", "EnableMenu"});
-    builder.factory([] { return Ref<Object>(MakeRef<MenuItem>()); });
-    builder.registerClass();
 }
-const ClassRecord& MenuItem::classRecord() const { return LookupClass<MenuItem>(); }
 
 void MenuItem::Append(Ref<MenuItem> item)
 {
@@ -50,21 +46,6 @@ Ref<MenuItem> MenuItem::Lookup(std::string_view name) const
     return nullptr;
 }
 
-void QuitMenuItem::ctblinit()
-{
-    ClassBuilder(std::string(kClassName), &LookupClass<MenuItem>())
-        .factory([] { return Ref<Object>(MakeRef<QuitMenuItem>()); })
-        .registerClass();
-}
-const ClassRecord& QuitMenuItem::classRecord() const { return LookupClass<QuitMenuItem>(); }
-
-void MenuBar::ctblinit()
-{
-    ClassBuilder(std::string(kClassName), &LookupClass<MenuItem>())
-        .slot("_InstallClone")
-        .factory([] { return Ref<Object>(MakeRef<MenuBar>()); })
-        .registerClass();
-}
-const ClassRecord& MenuBar::classRecord() const { return LookupClass<MenuBar>(); }
+void MenuBar::describe(ClassBuilder& builder) { builder.slot("_InstallClone"); }
 
 } // namespace fw

@@ -4,6 +4,7 @@
 
 #include "ClassRecord.h"
 #include "Object.h"
+#include "Registered.h"
 
 #include <optional>
 #include <string>
@@ -12,12 +13,9 @@
 
 namespace fw {
 
-class MenuItem : public Object {
+class MenuItem : public Registered<MenuItem, Object, "MenuItem"> {
 public:
-    static constexpr std::string_view kClassName = "MenuItem";
-    static constexpr std::string_view kDisplayName = "MenuItem";
-    static void ctblinit();
-    const ClassRecord& classRecord() const override;
+    static void describe(ClassBuilder& builder);
     static const std::vector<std::string>& Operations();
 
     // The default constructor operation: leaves an empty item that belongs to no menu yet.
@@ -51,21 +49,14 @@ private:
     std::vector<Ref<MenuItem>> children_;
 };
 
-class QuitMenuItem : public MenuItem {
+class QuitMenuItem : public Registered<QuitMenuItem, MenuItem, "QuitMenuItem"> {
 public:
-    static constexpr std::string_view kClassName = "QuitMenuItem";
-    static constexpr std::string_view kDisplayName = "QuitMenuItem";
-    static void ctblinit();
-    const ClassRecord& classRecord() const override;
     bool isQuitItem() const override { return true; }
 };
 
-class MenuBar : public MenuItem {
+class MenuBar : public Registered<MenuBar, MenuItem, "MenuBar"> {
 public:
-    static constexpr std::string_view kClassName = "MenuBar";
-    static constexpr std::string_view kDisplayName = "MenuBar";
-    static void ctblinit();
-    const ClassRecord& classRecord() const override;
+    static void describe(ClassBuilder& builder);
 };
 
 } // namespace fw

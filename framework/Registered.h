@@ -1,6 +1,7 @@
-// What every registered class of the program shares: its class name, the record accessor, and the
-// registration that runs once. A class derives from Registered<Self, Base, "Class.Name"> and lists
-// its members, one line each, in a static describe(ClassBuilder&); nothing else.
+// What every registered class shares: its class name, the record accessor, and the registration that
+// runs once. A class derives from Registered<Self, Base, "Class.Name"> and lists its members, one line
+// each, in a static describe(ClassBuilder&); nothing else. Its superclass is Base's record, or the root
+// when Base is no registered class.
 #pragma once
 
 #include "ClassRecord.h"
@@ -20,7 +21,10 @@ struct ClassName {
     char chars[N]{};
 };
 
-template <class Self, class Base, ClassName Name>
+// Whether the runtime makes objects of the class (RuntimeNewObject), or only of classes derived from it.
+enum class MadeBy { Runtime, SubclassesOnly };
+
+template <class Self, class Base, ClassName Name, MadeBy made = MadeBy::Runtime>
 class Registered : public Base {
 public:
     static constexpr std::string_view kClassName = Name.view();
@@ -32,14 +36,27 @@ public:
     {
         if (FindClass(kClassName))
             return;
-        ClassBuilder builder(std::string(kClassName), &LookupClass<Base>());
+        ClassBuilder builder(std::string(kClassName), superclass());
         Self::describe(builder);
-        builder.factory([] { return Ref<Object>(MakeRef<Self>()); }).registerClass();
+        if constexpr (made == MadeBy::Runtime)
+            builder.factory([] { return Ref<Object>(MakeRef<Self>()); });
+        builder.registerClass();
     }
     const ClassRecord& classRecord() const override { return LookupClass<Self>(); }
+    // A class with nothing of its own to register.
+    static void describe(ClassBuilder&) {}
 
 protected:
     using Base::Base;
+
+private:
+    static const ClassRecord* superclass()
+    {
+        if constexpr (requires { Base::kClassName; })
+            return &LookupClass<Base>();
+        else
+            return &ObjectClassRecord();
+    }
 };
 
 } // namespace fw

@@ -44,20 +44,15 @@ const std::vector<std::string>& Window::Events()
     return events;
 }
 
-void Window::ctblinit()
+void Window::describe(ClassBuilder& builder)
 {
-    ClassBuilder builder(std::string(kClassName), &ObjectClassRecord());
     for (const std::string& operation : Operations())
         builder.slot(operation);
     builder.events(Events());
-    // Windows are made only as instances of the program's window classes.
-    builder.registerClass();
 }
 
-const ClassRecord& Window::classRecord() const { return LookupClass<Window>(); }
-
 Window::Window()
-    : PropertyHolder({{Prop::Placement, 0}, {Prop::Width, 300}, {Prop::Height, 300}, {Prop::MinWidth, 64},
+    : Registered({{Prop::Placement, 0}, {Prop::Width, 300}, {Prop::Height, 300}, {Prop::MinWidth, 64},
                       {Prop::MinHeight, 64}, {Prop::MaxWidth, 32000}, {Prop::MaxHeight, 32000}, {Prop::Frame, 0},
                       {Prop::Composite, false}, {Prop::HasBackColor, false},
                       {Prop::BackColor, Color{255, 255, 255}}, {Prop::Title, std::string()},

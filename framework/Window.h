@@ -6,6 +6,7 @@
 #include "ClassRecord.h"
 #include "Control.h"
 #include "PropertyHolder.h"
+#include "Registered.h"
 
 #include <string>
 #include <string_view>
@@ -15,12 +16,10 @@ namespace fw {
 
 class MenuBar;
 
-class Window : public PropertyHolder {
+// Windows are made only as instances of the program's window classes.
+class Window : public Registered<Window, PropertyHolder, "Window", MadeBy::SubclassesOnly> {
 public:
-    static constexpr std::string_view kClassName = "Window";
-    static constexpr std::string_view kDisplayName = "Window";
-    static void ctblinit();
-    const ClassRecord& classRecord() const override;
+    static void describe(ClassBuilder& builder);
 
     // The operations of every window class, in slot order.
     static const std::vector<std::string>& Operations();
