@@ -69,7 +69,7 @@ void UnhandledException(std::exception_ptr exception);
 void SetUnhandledExceptionReporter(std::function<void(const std::string&)> reporter);
 std::string DescribeException(std::exception_ptr exception);
 
-// Releases what the framework keeps across the run (its window lists and registries), at shutdown.
+// Releases the live windows the framework keeps across the run, at shutdown; class records stay.
 void ReleaseFrameworkLists();
 
 } // namespace fw

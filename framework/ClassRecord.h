@@ -208,8 +208,9 @@ private:
     std::unique_ptr<ClassRecord> record_;
 };
 
-// The usual pair of every class: Lookup registers on first use, Register does nothing the second time.
-// A registration that leaves no record of the class's name raises NilObjectException naming the class.
+// The class's record (its __Lookup): registered first, through the class's ctblinit (Registered.h), when
+// there is none yet. A registration that leaves no record of the class's name raises NilObjectException
+// naming the class.
 template <class C>
 const ClassRecord& LookupClass()
 {

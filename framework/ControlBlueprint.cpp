@@ -4,12 +4,12 @@ namespace fw {
 
 namespace {
 
-Ref<Control> checkedControl(const Window& window, const ControlBlueprint& row)
+Ref<Control> checkedControl(const Window& window, const ControlBlueprint& blueprint)
 {
-    Ref<Control> control = RuntimeWindowControlByName(window, row.name);
+    Ref<Control> control = RuntimeWindowControlByName(window, blueprint.name);
     if (!control)
-        RaiseNilObjectException("the window has no control named " + row.name);
-    RuntimeCheckCast(control, row.controlClass());
+        RaiseNilObjectException("the window has no control named " + blueprint.name);
+    RuntimeCheckCast(control, blueprint.controlClass());
     return control;
 }
 
@@ -19,21 +19,21 @@ void CreateControlsFrom(Window& window, std::span<const ControlBlueprint> contro
                         std::span<const EventBinding> bindings, const BeforeLayout& beforeLayout)
 {
     const ClassRecord& windowClass = window.classRecord();
-    for (const ControlBlueprint& row : controls) {
+    for (const ControlBlueprint& blueprint : controls) {
         {
-            Ref<Control> created = window.New(row.controlClass());
+            Ref<Control> created = window.New(blueprint.controlClass());
             if (!created)
-                RaiseNilObjectException("no control of class " + row.controlClass().name() + " could be made");
+                RaiseNilObjectException("no control of class " + blueprint.controlClass().name() + " could be made");
             created->Constructor();
-            window.AddControl(row.name, created);
+            window.AddControl(blueprint.name, created);
         }
         if (beforeLayout)
-            beforeLayout(window, row);
-        SetProperties(*checkedControl(window, row), row.layout);
+            beforeLayout(window, blueprint);
+        SetProperties(*checkedControl(window, blueprint), blueprint.layout);
         for (const EventBinding& binding : bindings) {
-            if (binding.control != row.name)
+            if (binding.control != blueprint.name)
                 continue;
-            Ref<Control> control = checkedControl(window, row);
+            Ref<Control> control = checkedControl(window, blueprint);
             const MemberRecord* handler = windowClass.findMember(binding.handler);
             if (!handler)
                 RaiseNilObjectException(windowClass.name() + " has no handler " + std::string(binding.handler));

@@ -66,12 +66,12 @@ void AddShown(LayoutWriter& w)
 
 } // namespace
 
-std::string WindowLayout(const WindowRow& spec)
+std::string WindowLayout(const WindowRow& row)
 {
     LayoutWriter w;
     w.add(Prop::Placement, 0)
-        .add(Prop::Width, spec.width)
-        .add(Prop::Height, spec.height)
+        .add(Prop::Width, row.width)
+        .add(Prop::Height, row.height)
         .add(Prop::MinWidth, 64)
         .add(Prop::MinHeight, 64)
         .add(Prop::MaxWidth, 32000)
@@ -80,7 +80,7 @@ std::string WindowLayout(const WindowRow& spec)
         .add(Prop::Composite, false)
         .add(Prop::HasBackColor, false)
         .add(Prop::BackColor, kWhite)
-        .add(Prop::Title, spec.title)
+        .add(Prop::Title, row.title)
         .add(Prop::Visible, true)
         .add(Prop::FullScreen, false)
         .add(Prop::MenuBarVisible, true)
@@ -96,7 +96,7 @@ std::string WindowLayout(const WindowRow& spec)
 
 namespace {
 
-std::string layoutOf(const EditFieldRow& spec, ControlWriter c)
+std::string layoutOf(const EditFieldRow& row, ControlWriter c)
 {
     c.w.add(Prop::Border, true)
         .add(Prop::Multiline, false)
@@ -107,53 +107,53 @@ std::string layoutOf(const EditFieldRow& spec, ControlWriter c)
         .add(Prop::UseFocusRing, true)
         .add(Prop::TextColor, kBlack)
         .add(Prop::BackColor, kWhite)
-        .add(Prop::Enabled, spec.enabled)
+        .add(Prop::Enabled, row.enabled)
         .add(Prop::Format, "");
     AddShown(c.w);
-    AddFont(c.w, spec.textSize, spec.bold, false);
+    AddFont(c.w, row.textSize, row.bold, false);
     c.w.add(Prop::Text, "")
         .add(Prop::Mask, "")
         .add(Prop::ReadOnly, false)
         .add(Prop::LimitText, 0)
         .add(Prop::AcceptTabs, false)
-        .add(Prop::Alignment, spec.alignment)
+        .add(Prop::Alignment, row.alignment)
         .add(Prop::DataSource, "")
         .add(Prop::DataField, "")
         .add(Prop::InitialParent, "");
     return c.finish();
 }
 
-std::string layoutOf(const StaticTextRow& spec, ControlWriter c)
+std::string layoutOf(const StaticTextRow& row, ControlWriter c)
 {
-    c.w.add(Prop::Text, spec.text)
+    c.w.add(Prop::Text, row.text)
         .add(Prop::TextAlign, 0)
-        .add(Prop::TextColor, spec.textColor)
-        .add(Prop::Multiline, spec.multiline)
+        .add(Prop::TextColor, row.textColor)
+        .add(Prop::Multiline, row.multiline)
         .add(Prop::Enabled, true);
     AddShown(c.w);
-    AddFont(c.w, spec.textSize, spec.bold, spec.underline);
+    AddFont(c.w, row.textSize, row.bold, row.underline);
     c.w.add(Prop::DataSource, "").add(Prop::DataField, "").add(Prop::InitialParent, "");
     return c.finish();
 }
 
-std::string layoutOf(const PushButtonRow& spec, ControlWriter c)
+std::string layoutOf(const PushButtonRow& row, ControlWriter c)
 {
-    c.w.add(Prop::Caption, spec.caption)
-        .add(Prop::Default, spec.isDefault)
-        .add(Prop::Cancel, spec.isCancel)
+    c.w.add(Prop::Caption, row.caption)
+        .add(Prop::Default, row.isDefault)
+        .add(Prop::Cancel, row.isCancel)
         .add(Prop::Enabled, true);
     AddShown(c.w);
-    AddFont(c.w, spec.textSize, false, false);
+    AddFont(c.w, row.textSize, false, false);
     c.w.add(Prop::InitialParent, "");
     return c.finish();
 }
 
-std::string layoutOf(const RadioButtonRow& spec, ControlWriter c)
+std::string layoutOf(const RadioButtonRow& row, ControlWriter c)
 {
-    c.w.add(Prop::Caption, spec.caption).add(Prop::Enabled, true);
+    c.w.add(Prop::Caption, row.caption).add(Prop::Enabled, true);
     AddShown(c.w);
     AddFont(c.w, 12, false, false);
-    c.w.add(Prop::Value, spec.value).add(Prop::InitialParent, "");
+    c.w.add(Prop::Value, row.value).add(Prop::InitialParent, "");
     return c.finish();
 }
 
@@ -182,14 +182,14 @@ std::string layoutOf(const CanvasRow&, ControlWriter c)
 std::string ControlLayout(const ControlRow& row, std::int32_t tabIndex, TabIndexPlace tabIndexPlace)
 {
     return std::visit(
-        [&](const auto& spec) {
-            Place place = spec.place;
-            if constexpr (std::is_same_v<std::decay_t<decltype(spec)>, LittleArrowsRow>) {
+        [&](const auto& kindRow) {
+            Place place = kindRow.place;
+            if constexpr (std::is_same_v<std::decay_t<decltype(kindRow)>, LittleArrowsRow>) {
                 // An unset size stands for the arrows' own 13 x 23.
                 place.width = place.width != 0 ? place.width : 13;
                 place.height = place.height != 0 ? place.height : 23;
             }
-            return layoutOf(spec, ControlWriter(spec.name, place, tabIndex, tabIndexPlace));
+            return layoutOf(kindRow, ControlWriter(kindRow.name, place, tabIndex, tabIndexPlace));
         },
         row);
 }

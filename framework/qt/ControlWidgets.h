@@ -29,7 +29,8 @@ public:
     QtBackend* backend = nullptr;
 
 protected:
-    // Geometry, visibility, enabling and font: what every control shares. True when it was one of these.
+    // Geometry, visibility, enabling, name and font: what every control shares. True when it was one of
+    // these.
     bool applyCommon(Prop prop);
     // Raises a model event through the backend's dispatch.
     void raiseModelEvent(std::string_view event, std::vector<Value> args = {});

@@ -1,6 +1,7 @@
 // The framework on Qt 6 Widgets: a widget for each window and control of the model, the model's
 // changes shown in the widgets, and the user's actions turned into the model's events. This layer is
-// the only code that includes Qt; it uses framework/, and only main and the GUI tests use it.
+// the only code that includes Qt; it uses framework/, and only main, the GUI tests and the start-up
+// benchmark use it.
 //
 // Every model event raised from a widget goes through dispatch(), the one place where an exception a
 // handler lets out is caught: it never crosses Qt's event loop; the loop ends and runEventLoop raises
