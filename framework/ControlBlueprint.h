@@ -10,7 +10,6 @@
 #include <functional>
 #include <span>
 #include <string>
-#include <string_view>
 
 namespace fw {
 

@@ -16,11 +16,8 @@ public:
     // The rows in creation order, which is also their TabIndex order.
     ControlTable(std::vector<ControlRow> rows, TabIndexPlace tabIndexPlace = TabIndexPlace::AfterTabPanelIndex);
 
-    const std::vector<ControlRow>& rows() const { return rows_; }
     // Class, name and layout bytes of each control, in creation order.
     const std::vector<ControlBlueprint>& blueprints() const { return blueprints_; }
-    // Each bound event with the name of the method it runs, in binding order.
-    const std::vector<EventBinding>& bindings() const { return bindings_; }
 
     // The class's members for its controls: an accessor per control in creation order, then a method
     // per bound event in binding order.

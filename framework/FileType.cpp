@@ -29,7 +29,6 @@ void refreshSnapshot()
 }
 } // namespace
 
-
 FileType::~FileType()
 {
     if (!registered_)

@@ -2,6 +2,7 @@
 
 #include "Exceptions.h"
 
+#include <array>
 #include <limits>
 #include <stdexcept>
 #include <type_traits>

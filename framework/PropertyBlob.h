@@ -6,7 +6,6 @@
 // Names are matched without regard to case. The vocabulary is fixed: 65 names, each with one type.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>

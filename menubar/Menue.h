@@ -6,8 +6,6 @@
 #include "framework/Menu.h"
 #include "framework/Registered.h"
 
-#include <string_view>
-
 class Menue : public fw::Registered<Menue, fw::MenuBar, "Menü.Menü"> {
 public:
     static void describe(fw::ClassBuilder& builder);

@@ -10,7 +10,6 @@ using namespace fw;
 
 namespace {
 
-
 PropertyRecord booleanProperty(std::string name, bool UST::*field)
 {
     return PropertyRecord{

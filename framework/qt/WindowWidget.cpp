@@ -6,7 +6,6 @@
 #include "framework/Application.h"
 #include "framework/Menu.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QLayout>
@@ -14,7 +13,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace fw::qt {
 

@@ -8,8 +8,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class QMenuBar;
-
 namespace fw::qt {
 
 class QtBackend;
