@@ -112,6 +112,13 @@ template <class T> struct SignatureCode<T&> {
     static std::string text() { return "o<" + std::string(T::kDisplayName) + ">"; }
 };
 
+// The signature text of a member function that gives R and takes A...: "%b%i4i4" for bool(Int32, Int32).
+template <class R, class... A>
+std::string SignatureOf()
+{
+    return "%" + SignatureCode<R>::text() + "%" + (std::string() + ... + SignatureCode<A>::text());
+}
+
 namespace detail {
 
 template <class T> struct ArgFromValue {
@@ -162,7 +169,7 @@ public:
     template <class C, class R, class... A>
     ClassBuilder& member(std::string name, std::string signature, R (C::*fn)(A...))
     {
-        std::string derived = "%" + SignatureCode<R>::text() + "%" + (std::string() + ... + SignatureCode<A>::text());
+        std::string derived = SignatureOf<R, A...>();
         if (derived != signature)
             throw std::logic_error(detail::DescribeMismatch(name, signature, derived));
         Invoker invoke = [fn, name](Object& self, std::span<const Value> args) -> Value {

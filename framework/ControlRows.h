@@ -31,8 +31,7 @@ public:
     template <class W, class R, class... A>
     On(std::string_view event, R (W::*method)(A...))
         : event(event), registerMethod([method](ClassBuilder& builder, std::string name) {
-              std::string signature = "%" + SignatureCode<R>::text() + "%" + (std::string() + ... + SignatureCode<A>::text());
-              builder.method(std::move(name), std::move(signature), method);
+              builder.method(std::move(name), SignatureOf<R, A...>(), method);
           })
     {
     }

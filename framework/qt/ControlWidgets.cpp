@@ -89,6 +89,13 @@ QString keyText(const QKeyEvent& event)
     }
 }
 
+// What MouseDown passes: the click's x and y within the control.
+std::vector<Value> clickPosition(const QMouseEvent& event)
+{
+    const QPoint at = event.position().toPoint();
+    return {Value(static_cast<std::int32_t>(at.x())), Value(static_cast<std::int32_t>(at.y()))};
+}
+
 const QString kNumberCharacters = QStringLiteral("0123456789.,-+%€ ");
 
 // Focus that goes to another window, into an open menu or into the menu bar (a click on a menu title,
@@ -391,8 +398,7 @@ void StaticTextWidget::apply(Prop prop)
 void StaticTextWidget::mousePressEvent(QMouseEvent* event)
 {
     QLabel::mousePressEvent(event);
-    QPoint at = event->position().toPoint();
-    raiseModelBooleanEvent("MouseDown", {Value(static_cast<std::int32_t>(at.x())), Value(static_cast<std::int32_t>(at.y()))});
+    raiseModelBooleanEvent("MouseDown", clickPosition(*event));
 }
 
 // Push buttons -------------------------------------------------------------------------------------
@@ -592,8 +598,7 @@ void CanvasWidget::paintEvent(QPaintEvent*)
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event)
 {
-    QPoint at = event->position().toPoint();
-    raiseModelBooleanEvent("MouseDown", {Value(static_cast<std::int32_t>(at.x())), Value(static_cast<std::int32_t>(at.y()))});
+    raiseModelBooleanEvent("MouseDown", clickPosition(*event));
 }
 
 } // namespace fw::qt
