@@ -9,8 +9,8 @@ namespace VelnoraLogo {
 namespace {
 Ref<Picture>& slot()
 {
-    static Ref<Picture> permapic;
-    return permapic;
+    static Ref<Picture> logo;
+    return logo;
 }
 } // namespace
 

@@ -116,7 +116,8 @@ public:
     }
 };
 
-constexpr Prop kAllProps[] = {
+// The properties a control's widget shows, each applied once when the widget is made.
+constexpr Prop kShownControlProps[] = {
     Prop::Name, Prop::Left, Prop::Top, Prop::Width, Prop::Height, Prop::Visible, Prop::Enabled, Prop::TextFont,
     Prop::Text, Prop::Caption, Prop::Alignment, Prop::TextAlign, Prop::Border, Prop::ReadOnly, Prop::Password,
     Prop::LimitText, Prop::TextColor, Prop::Multiline, Prop::Default, Prop::Value};
@@ -148,7 +149,7 @@ std::unique_ptr<Peer> QtBackend::createControlPeer(Control& control, Window& win
     ControlView* view = makeView(control, windowPeer->widget()->content());
     view->model = &control;
     view->backend = this;
-    for (Prop prop : kAllProps)
+    for (Prop prop : kShownControlProps)
         if (control.hasProperty(prop))
             view->apply(prop);
     return std::make_unique<ControlPeer>(view);
