@@ -216,7 +216,11 @@ void QtBackend::showURL(const std::string& url)
 
 void QtBackend::editCommand(EditCommand command)
 {
+    // The field with the keyboard focus, or, while the menu bar holds the keys, the one that holds the
+    // window's focus.
     auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (auto* window = qobject_cast<WindowWidget*>(QApplication::activeWindow()); !field && window)
+        field = qobject_cast<QLineEdit*>(window->focusedControl());
     if (!field)
         return;
     switch (command) {

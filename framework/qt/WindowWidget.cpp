@@ -6,6 +6,7 @@
 #include "framework/Application.h"
 #include "framework/Menu.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QLayout>
@@ -145,7 +146,18 @@ void WindowWidget::rebuildMenuBar()
         QMenu* shown = bar->addMenu(ToQString(menu->text()));
         shown->setObjectName(ToQString(menu->name()));
         addEntries(shown, *menu, backend_);
+        connect(shown, &QMenu::aboutToHide, this, &WindowWidget::menuClosed, Qt::QueuedConnection);
     }
+}
+
+void WindowWidget::menuClosed()
+{
+    // A menu opened from the keyboard and closed with Escape would leave the keys with the menu bar,
+    // unseen, and what the user types next would be lost. With no menu open any more (moving to the
+    // next menu opens one before this runs), the keys go back to the control that holds the focus.
+    if (QApplication::activePopupWidget() || !menuBar()->hasFocus() || !focusedControl_)
+        return;
+    focusedControl_->setFocus(Qt::PopupFocusReason);
 }
 
 void WindowWidget::constructionFinished()

@@ -37,6 +37,7 @@ protected:
 
 private:
     void applyFlags();
+    void menuClosed();
     void pressButton(Prop role);
     Window* model_;
     QtBackend& backend_;
