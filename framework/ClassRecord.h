@@ -98,6 +98,19 @@ Ref<Object> RuntimeCheckCast(const Ref<Object>& object, const ClassRecord& recor
 // A new object of the class, no constructor run; nil for a class that cannot be made.
 Ref<Object> RuntimeNewObject(const ClassRecord& record);
 
+// A new object of the class, no constructor run, as the C++ type T; NilObjectException naming the class
+// when the class makes no object, or one that is no T.
+template <class T>
+Ref<T> RuntimeNewObjectAs(const ClassRecord& record)
+{
+    Ref<Object> made = RuntimeNewObject(record);
+    auto* object = dynamic_cast<T*>(made.get());
+    if (!object)
+        throw NilObjectException("no " + std::string(T::kDisplayName) + " of class " + record.name() +
+                                 " could be made");
+    return Ref<T>(object);
+}
+
 // Signature letters of the member function's C++ types, so that registrations can be checked.
 template <class T> struct SignatureCode;
 template <> struct SignatureCode<void> { static std::string text() { return ""; } };

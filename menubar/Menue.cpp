@@ -26,10 +26,7 @@ constexpr std::optional<const char*> kNoShortcutCall = std::nullopt;
 
 Ref<MenuItem> makeItem(const Entry& entry)
 {
-    Ref<Object> created = RuntimeNewObject(entry.itemClass());
-    auto item = Ref<MenuItem>(dynamic_cast<MenuItem*>(created.get()));
-    if (!item)
-        RaiseNilObjectException(std::string("menu item ") + entry.name + " could not be made");
+    Ref<MenuItem> item = RuntimeNewObjectAs<MenuItem>(entry.itemClass());
     item->Constructor();
     item->setName(entry.name);
     item->setAutoEnable(true);
@@ -72,10 +69,7 @@ Ref<Menue> Menue::Instance(const ClassRecord& barClass)
 {
     Ref<Menue>& kept = implicitInstance();
     if (!kept) {
-        Ref<Object> created = RuntimeNewObject(barClass);
-        auto bar = Ref<Menue>(dynamic_cast<Menue*>(created.get()));
-        if (!bar)
-            RaiseNilObjectException("no menu bar of class " + barClass.name() + " could be made");
+        Ref<Menue> bar = RuntimeNewObjectAs<Menue>(barClass);
         bar->Constructor();
         kept = bar;
     }

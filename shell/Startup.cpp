@@ -31,10 +31,7 @@ void InitFileTypes() { FileTypes::Initialize(); }
 
 void NewAppInstance()
 {
-    Ref<Object> created = RuntimeNewObject(LookupClass<App>());
-    auto app = Ref<Application>(dynamic_cast<Application*>(created.get()));
-    if (!app)
-        RaiseNilObjectException("the application object could not be made");
+    Ref<App> app = RuntimeNewObjectAs<App>(LookupClass<App>());
     app->setMenuBar(Menue::Instance());
     RuntimeRegisterAppObject(app);
 }
