@@ -20,24 +20,35 @@ QWidget* KeyTarget()
     return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
 }
 
-// Alt+D, then Escape: the menu is gone and the user goes on typing into the field that still shows
-// its cursor and its selection (Alt+B and an edit command then find no field either).
+// In the price calculator: "12,34" typed into AEK and selected, then Datei opened with Alt+D and closed
+// with Escape. Gives the field, or null (with a failure) when Alt+D opened no menu.
+QLineEdit* SelectThenEscapeAMenu()
+{
+    fw::Ref<fw::Window> main = LiveWindow("Hauptfenster.Hauptfenster");
+    guitest::ShowAndActivate(*main);
+    guitest::Focus(*main, "AEKField");
+    guitest::Type(*main, "AEKField", "12,34");
+    auto* aek = guitest::WidgetAs<QLineEdit>(*main, "AEKField");
+    QTest::keyClick(aek, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(aek, Qt::Key_D, Qt::AltModifier);
+    QWidget* datei = QApplication::activePopupWidget();
+    EXPECT_TRUE(datei) << "Alt+D opens no menu";
+    if (!datei)
+        return nullptr;
+    QApplication::processEvents();
+    QTest::keyClick(datei, Qt::Key_Escape);
+    QApplication::processEvents();
+    return aek;
+}
+
+// The menu is gone and the user goes on typing into the field that still shows its cursor and its
+// selection.
 TEST(KeyboardSession, TypingAfterAnEscapedMenuReachesTheField)
 {
     QString field = "unset";
     RunProgram([&] {
-        fw::Ref<fw::Window> main = LiveWindow("Hauptfenster.Hauptfenster");
-        guitest::ShowAndActivate(*main);
-        guitest::Focus(*main, "AEKField");
-        guitest::Type(*main, "AEKField", "12,34");
-        auto* aek = guitest::WidgetAs<QLineEdit>(*main, "AEKField");
-        QTest::keyClick(aek, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(aek, Qt::Key_D, Qt::AltModifier);
-        QWidget* datei = QApplication::activePopupWidget();
-        ASSERT_TRUE(datei) << "Alt+D opens no menu";
-        QApplication::processEvents();
-        QTest::keyClick(datei, Qt::Key_Escape);
-        QApplication::processEvents();
+        QLineEdit* aek = SelectThenEscapeAMenu();
+        ASSERT_TRUE(aek);
         QTest::keyClicks(KeyTarget(), "7");
         QApplication::processEvents();
         field = aek->text();
@@ -45,24 +56,13 @@ TEST(KeyboardSession, TypingAfterAnEscapedMenuReachesTheField)
     EXPECT_EQ(field, QString("7"));
 }
 
-// The same, then Bearbeiten opened with Alt+B: "Kopieren" copies the selection the field still shows.
+// Then Bearbeiten opened with Alt+B: "Kopieren" copies the selection the field still shows.
 TEST(KeyboardSession, AnEditCommandAfterAnEscapedMenuWorksOnTheField)
 {
     QString clipboard = "unset";
     RunProgram([&] {
-        fw::Ref<fw::Window> main = LiveWindow("Hauptfenster.Hauptfenster");
-        guitest::ShowAndActivate(*main);
         QApplication::clipboard()->setText("vorher");
-        guitest::Focus(*main, "AEKField");
-        guitest::Type(*main, "AEKField", "12,34");
-        auto* aek = guitest::WidgetAs<QLineEdit>(*main, "AEKField");
-        QTest::keyClick(aek, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(aek, Qt::Key_D, Qt::AltModifier);
-        QWidget* datei = QApplication::activePopupWidget();
-        ASSERT_TRUE(datei) << "Alt+D opens no menu";
-        QApplication::processEvents();
-        QTest::keyClick(datei, Qt::Key_Escape);
-        QApplication::processEvents();
+        ASSERT_TRUE(SelectThenEscapeAMenu());
         QTest::keyClick(KeyTarget(), Qt::Key_B, Qt::AltModifier);
         auto* bearbeiten = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_TRUE(bearbeiten) << "Alt+B opens no menu";
